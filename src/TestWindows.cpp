@@ -1,0 +1,7 @@
+#include "TestWindows.h"
+
+#include "shell/frmMDI.h"
+
+void RegisterTestWindows()
+{
+}

@@ -1,0 +1,59 @@
+#include "links/BrandStrip.h"
+
+#include "links/Look.h"
+#include "links/modHelp.h"
+#include "links/MouseLabel.h"
+
+namespace {
+
+const QColor StripBlue(192, 192, 255);
+const QColor OfferText(0, 0, 128);
+
+MouseLabel* newOffer(const char* objectName, const char* text, QWidget* strip, void (*linkOperation)())
+{
+    MouseLabel* label = newLinkLabel(QString::fromLatin1(objectName), QString::fromLatin1(text), strip,
+                                     linkOperation);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(look::verdana(8.25, true));
+    look::setBackground(label, StripBlue);
+    look::setTextColour(label, OfferText);
+    return label;
+}
+
+} // namespace
+
+QString brandtext::forumBanner()
+{
+    return QStringLiteral("Zelt Noggle Forum, the most popular brain teaser forum on the web. "
+                          "Visit us at %1")
+        .arg(modHelp::ForumAddress());
+}
+
+BrandStrip::BrandStrip(const char* objectName, QWidget* parent)
+    : QFrame(parent)
+    , lblFullBrand(newOffer("lblFullBrand", brandtext::FullBrand, this, modHelp::GoToFullyBranded))
+    , lblCobrand(newOffer("lblCobrand", brandtext::CoBrand, this, modHelp::GoToCoBrand))
+{
+    setObjectName(QString::fromLatin1(objectName));
+    look::setBackground(this, StripBlue);
+    lblFullBrand->raise();
+}
+
+void BrandStrip::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    lblCobrand->setGeometry(rect());
+    lblFullBrand->setGeometry(rect());
+}
+
+MouseLabel* newForumBanner(QWidget* parent)
+{
+    MouseLabel* banner = newLinkLabel(QStringLiteral("Label61"), brandtext::forumBanner(), parent,
+                                      modHelp::GoToHomePage);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFont(look::verdana(8.25, true));
+    look::setBackground(banner, StripBlue);
+    look::setTextColour(banner, QColor(128, 0, 0));
+    return banner;
+}

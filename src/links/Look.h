@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+
+class QWidget;
+
+// What every window of the program shares in looks: sizes in twips, Verdana, colours, icons.
+namespace look {
+
+// Window geometry is designed in twips; fifteen of them make one logical pixel.
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// The width of the whole screen in logical pixels; windows are centred on it.
+int screenWidth();
+
+// Verdana where it is installed, DejaVu Sans where it is not.
+QFont verdana(qreal points, bool bold = false);
+
+void setBackground(QWidget* widget, const QColor& colour);
+void setTextColour(QWidget* widget, const QColor& colour);
+// Background and text of a button.
+void setButtonColours(QWidget* button, const QColor& face, const QColor& text = Qt::black);
+
+QIcon programIcon();
+QIcon icon(const QString& resourceName);
+// The pointing hand shown over every link.
+QCursor handCursor();
+
+} // namespace look

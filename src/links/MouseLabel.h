@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+// A label, or a plain coloured area holding other controls, that reports clicks and
+// mouse movement over it.
+class MouseLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit MouseLabel(const QString& objectName, const QString& text, QWidget* parent);
+
+    // Shows the pointing hand over the label.
+    void setHandPointer();
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A label with the pointing hand that opens one of the maker's pages when clicked.
+MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent,
+                         void (*linkOperation)());

@@ -1,0 +1,31 @@
+#include "shell/StartUp.h"
+
+#include "platform/MessageBox.h"
+#include "platform/SingleInstance.h"
+#include "shell/frmMDI.h"
+#include "shell/UpdatePrompt.h"
+
+#include <QApplication>
+
+std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock)
+{
+    if (lock.anotherCopyIsRunning()) {
+        platform::showMessage(nullptr, {QStringLiteral("Application is already running"),
+                                        platform::MessageIcon::Information});
+        EndProgram();
+        return nullptr;
+    }
+
+    modHelp::PromptForUpdate();
+
+    auto mainWindow = std::make_unique<frmMDI>();
+    mainWindow->showMaximized();
+    return mainWindow;
+}
+
+void EndProgram()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+    QCoreApplication::exit(0);
+}

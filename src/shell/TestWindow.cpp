@@ -1,0 +1,56 @@
+#include "shell/TestWindow.h"
+
+#include "links/Look.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+
+#include <QAction>
+#include <QCloseEvent>
+
+TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& caption,
+                       const MenuDesign& menuDesign, QSize clientSize)
+    : menus(this, menuDesign)
+    , m_id(id)
+    , m_clientArea(new QWidget)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(caption);
+    setWindowIcon(look::programIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    m_clientArea->setFixedSize(clientSize);
+    m_clientArea->setFont(look::verdana(8.25));
+    setWidget(m_clientArea);
+    adjustSize();
+    setFixedSize(size());
+
+    connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
+}
+
+void TestWindow::placeAtTop()
+{
+    move((look::screenWidth() - width()) / 2, 0);
+}
+
+void TestWindow::closeEvent(QCloseEvent* event)
+{
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted() && frmMDI::current())
+        frmMDI::current()->testWindowUnloaded(this);
+}
+
+void TestWindow::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (frmMDI::current())
+        frmMDI::current()->showMenusOfScreen();
+}
+
+void TestWindow::hideEvent(QHideEvent* event)
+{
+    QMdiSubWindow::hideEvent(event);
+    if (frmMDI::current())
+        frmMDI::current()->showMenusOfScreen();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "links/WindowMenus.h"
+
+#include <QMdiSubWindow>
+
+// The four windows in which the tests run, as the main window knows them.
+enum class TestWindowId { BrainTestMain, BrainTestDisplay, EQTestMain, MFTestMain };
+
+// A child window of the main window in which a test runs. It carries the shared menus, sits
+// at the top of the main window's client area centred on the screen, and when it is unloaded
+// it brings back the main window's launcher panel. Unloading (closing) destroys it, so loading
+// it again starts from its designed state.
+class TestWindow : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    TestWindowId id() const { return m_id; }
+
+    // Left = (screen width - window width) / 2, top = 0.
+    void placeAtTop();
+
+    // The File and Help menus that the main window's menu bar shows while this window is on screen.
+    WindowMenus menus;
+
+protected:
+    // The controls go onto the client area, whose size is fixed.
+    TestWindow(TestWindowId id, const char* objectName, const QString& caption, const MenuDesign& menuDesign,
+               QSize clientSize);
+    QWidget* clientArea() const { return m_clientArea; }
+
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    TestWindowId m_id;
+    QWidget* m_clientArea;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "links/WindowMenus.h"
+#include "shell/TestWindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <map>
+
+class MouseLabel;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+
+// The main window: a banner, a bar of three test buttons, the black launcher panel with its
+// six labels, the client area in which the test windows open, and a strip with the Exit
+// button. Closing it unloads every test window and ends the program.
+class frmMDI : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // How a test window comes into being; each test registers its windows before start-up.
+    using TestWindowFactory = std::function<TestWindow*()>;
+    static void RegisterTestWindow(TestWindowId id, TestWindowFactory factory);
+
+    frmMDI();
+    ~frmMDI() override;
+
+    // The main window of the running program, for the test windows.
+    static frmMDI* current();
+
+    // Places the banner, the button frame, the labels and the Exit button on the screen width.
+    void LayOutMainWindow();
+
+    // The loaded window of that kind, created (and placed) first if it was not loaded.
+    TestWindow* LoadTestWindow(TestWindowId id);
+    // The loaded window of that kind, or none.
+    TestWindow* LoadedTestWindow(TestWindowId id) const;
+    void UnloadTestWindows();
+    void OpenTest(TestWindowId id);
+
+    // Called by a test window as it is unloaded.
+    void testWindowUnloaded(TestWindow* window);
+    // Shows in the menu bar the menus of the test window on screen, or the main window's own.
+    void showMenusOfScreen();
+
+    MouseLabel* Picture6;
+    MouseLabel* lblQuorvaneBanner;
+    QWidget* Picture1;
+    QFrame* picButtonContainer;
+    std::array<QPushButton*, 3> cmdSelectOption;
+    QLabel* Picture2;
+    QLabel* Picture3;
+    QLabel* Picture4;
+    MouseLabel* picMain;
+    std::array<MouseLabel*, 6> lblCaption;
+    QMdiArea* mdiClient;
+    QWidget* PicCoBrand;
+    QPushButton* cmdMdiExit;
+    MouseLabel* Label7;
+    WindowMenus menus;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+
+    std::map<TestWindowId, QPointer<TestWindow>> m_loaded;
+};

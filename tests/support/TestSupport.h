@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class frmMDI;
+
+// Records every message box the program shows and answers it instead of a user: with the
+// scripted answers in turn, then OK (or No where the box asks Yes or No).
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+
+    void answerNext(platform::MessageAnswer answer);
+    QStringList texts() const;
+
+    QList<platform::Message> messages;
+
+private:
+    QList<platform::MessageAnswer> m_answers;
+};
+
+// Records the pages the program opens instead of starting a browser.
+class UrlRecorder {
+public:
+    UrlRecorder();
+    ~UrlRecorder();
+
+    QStringList urls;
+};
+
+// Gives the per-user settings store and the single-instance lock a fresh folder of their own.
+class IsolatedUserFolders {
+public:
+    IsolatedUserFolders();
+
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// The address the program opens for a page key.
+QString pageUrl(const char* pageKey);
+
+// A main window shown and active, as start-up leaves it.
+std::unique_ptr<frmMDI> showMainWindow();
