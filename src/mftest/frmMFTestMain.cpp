@@ -1,0 +1,338 @@
+#include "mftest/frmMFTestMain.h"
+
+#include "links/BrandStrip.h"
+#include "links/CommandButton.h"
+#include "links/Look.h"
+#include "links/MouseLabel.h"
+#include "mftest/modMaleFemaleTest.h"
+#include "platform/MessageBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStackedWidget>
+
+namespace {
+
+const MenuDesign Menus = {"nuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2", "mnuMakeMoney",
+                          "Make Money &Online"};
+
+const QColor PageBlue(48, 98, 165);
+const QColor LightText(255, 255, 255);
+const QColor HighlightText(255, 232, 150);
+const QColor ButtonFace(255, 224, 192);
+const QColor ButtonText(0, 0, 96);
+const QColor EntryFace(255, 255, 255);
+const QColor EntryText(0, 0, 0);
+
+// The client area, from top to bottom: the forum banner, the pages, the advertising strip.
+constexpr int ClientWidth = 9600;
+constexpr int ClientHeight = 7200;
+constexpr int BannerHeight = 375;
+constexpr int StripHeight = 795;
+constexpr int PagesHeight = ClientHeight - BannerHeight - StripHeight;
+
+// Text runs across the pages with this margin on either side.
+constexpr int TextLeft = 450;
+constexpr int TextWidth = ClientWidth - 2 * TextLeft;
+
+const char Introduction[] =
+    "Zelt Masculine Feminine Test helps understand the masculinity and feminity of a person's brain patterns. "
+    "There are no right or wrong answers to this test. Take this test as a source of entertainment only.";
+const char EntertainmentNote[] = "PS: This test should be taken as a source of entertainment only.";
+const char ResultIntroduction[] =
+    "After having taken this test, you will understand how your brain things. Here are the results of your test:";
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(look::px(left), look::px(top), look::px(width), look::px(height));
+}
+
+QLabel* newLabel(const QString& objectName, const QString& text, QWidget* page, const QRect& geometry,
+                 const QFont& font, const QColor& colour = LightText)
+{
+    auto* label = new QLabel(text, page);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    look::setTextColour(label, colour);
+    return label;
+}
+
+QPushButton* newButton(const char* objectName, const char* caption, QWidget* page, const QRect& geometry)
+{
+    auto* button = new CommandButton(QString::fromLatin1(objectName), QString::fromLatin1(caption), page);
+    button->setGeometry(geometry);
+    button->setFont(look::verdana(9, true));
+    look::setButtonColours(button, ButtonFace, ButtonText);
+    return button;
+}
+
+// Entry boxes and option circles are white with black text on the blue pages.
+void paintAsEntry(QWidget* control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, EntryFace);
+    palette.setColor(QPalette::Text, EntryText);
+    palette.setColor(QPalette::Button, EntryFace);
+    palette.setColor(QPalette::ButtonText, EntryText);
+    control->setPalette(palette);
+}
+
+QRadioButton* newOption(const char* objectName, QWidget* page, const QRect& geometry)
+{
+    auto* option = new QRadioButton(page);
+    option->setObjectName(QString::fromLatin1(objectName));
+    option->setGeometry(geometry);
+    option->setFont(look::verdana(10, true));
+    paintAsEntry(option);
+    look::setTextColour(option, LightText);
+    return option;
+}
+
+bool isAgeDigit(QChar typed)
+{
+    return typed >= u'0' && typed <= u'9';
+}
+
+void showCriticalMessage(QWidget* parent, const char* text)
+{
+    platform::showMessage(parent, {QString::fromLatin1(text), platform::MessageIcon::Critical});
+}
+
+} // namespace
+
+frmMFTestMain::frmMFTestMain()
+    : TestWindow(TestWindowId::MFTestMain, "frmMFTestMain", QStringLiteral("Zelt Masculine Feminine Test"), Menus,
+                 QSize(look::px(ClientWidth), look::px(ClientHeight)))
+    , Label61(newForumBanner(clientArea()))
+    , pages(new QStackedWidget(clientArea()))
+    , fraFullBrand(new BrandStrip("fraFullBrand", clientArea()))
+{
+    look::setBackground(clientArea(), PageBlue);
+    look::setTextColour(clientArea(), LightText);
+    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    pages->setGeometry(twips(0, BannerHeight, ClientWidth, PagesHeight));
+    fraFullBrand->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
+
+    buildDetailsPage();
+    buildQuestionPage();
+    buildResultPage();
+    connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    cboSex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+    cboSex->setCurrentIndex(0);
+    bringToFront(fraDetails);
+    txtName->setFocus();
+}
+
+void frmMFTestMain::buildDetailsPage()
+{
+    fraDetails = new QWidget;
+    fraDetails->setObjectName(QStringLiteral("fraDetails"));
+    pages->addWidget(fraDetails);
+
+    const QFont rowFont = look::verdana(9, true);
+    const std::array<const char*, 3> rowCaptions = {"Enter Name", "Enter Age", "Select Gender"};
+    for (std::size_t row = 0; row < rowCaptions.size(); ++row) {
+        lblLabel[row] = newLabel(QStringLiteral("lblLabel_%1").arg(row), QString::fromLatin1(rowCaptions[row]),
+                                 fraDetails, twips(1800, 1650 + int(row) * 600, 1800, 360), rowFont);
+        lblLabel[row]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    lblLabel[3] = newLabel(QStringLiteral("lblLabel_3"), QString::fromLatin1(EntertainmentNote), fraDetails,
+                           twips(TextLeft, 3600, TextWidth, 450), look::verdana(8.25), HighlightText);
+    lblLabel[3]->setAlignment(Qt::AlignCenter);
+    lblLabel[4] = newLabel(QStringLiteral("lblLabel_4"), QString::fromLatin1(Introduction), fraDetails,
+                           twips(TextLeft, 240, TextWidth, 1050), look::verdana(9, true));
+    lblLabel[4]->setAlignment(Qt::AlignCenter);
+
+    const QFont entryFont = look::verdana(9);
+    txtName = new QLineEdit(fraDetails);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtAge = new QLineEdit(fraDetails);
+    txtAge->setObjectName(QStringLiteral("txtAge"));
+    // Typed characters are filtered with a message; this also keeps dropped or pasted text out.
+    txtAge->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAge));
+    txtAge->installEventFilter(this);
+    cboSex = new QComboBox(fraDetails);
+    cboSex->setObjectName(QStringLiteral("cboSex"));
+    cboSex->setEditable(false);
+    const std::array<QWidget*, 3> entries = {txtName, txtAge, cboSex};
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        entries[row]->setGeometry(twips(3750, 1650 + int(row) * 600, 3600, 360));
+        entries[row]->setFont(entryFont);
+        paintAsEntry(entries[row]);
+    }
+
+    cmdTest = newButton("cmdTest", "&Take The Masculine Feminine Test", fraDetails, twips(2400, 4500, 4800, 600));
+    connect(cmdTest, &QPushButton::clicked, this, &frmMFTestMain::cmdTest_Click);
+
+    setTabOrder(txtName, txtAge);
+    setTabOrder(txtAge, cboSex);
+    setTabOrder(cboSex, cmdTest);
+}
+
+void frmMFTestMain::buildQuestionPage()
+{
+    fraQuestion = new QWidget;
+    fraQuestion->setObjectName(QStringLiteral("fraQuestion"));
+    pages->addWidget(fraQuestion);
+
+    lblQuestioNo = newLabel(QStringLiteral("lblQuestioNo"), QString(), fraQuestion,
+                            twips(TextLeft, 300, TextWidth, 375), look::verdana(10, true), HighlightText);
+    lblQuestion = newLabel(QStringLiteral("lblQuestion"), QString(), fraQuestion,
+                           twips(TextLeft, 900, TextWidth, 900), look::verdana(11, true));
+    lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    optOption1 = newOption("optOption1", fraQuestion, twips(1200, 2100, 7200, 420));
+    optOption2 = newOption("optOption2", fraQuestion, twips(1200, 2700, 7200, 420));
+    optOption1->setChecked(true);
+    cmdNext = newButton("cmdNext", "Next", fraQuestion, twips(3600, 4500, 2400, 600));
+    connect(cmdNext, &QPushButton::clicked, this, &frmMFTestMain::cmdNext_Click);
+}
+
+void frmMFTestMain::buildResultPage()
+{
+    fraResult = new QWidget;
+    fraResult->setObjectName(QStringLiteral("fraResult"));
+    pages->addWidget(fraResult);
+
+    lblResult[3] = newLabel(QStringLiteral("lblResult_3"), QString::fromLatin1(ResultIntroduction), fraResult,
+                            twips(TextLeft, 240, TextWidth, 750), look::verdana(9, true));
+    lblResult[0] = newLabel(QStringLiteral("lblResult_0"), QString(), fraResult,
+                            twips(TextLeft, 1140, TextWidth, 450), look::verdana(11, true));
+    lblResult[1] = newLabel(QStringLiteral("lblResult_1"), QString(), fraResult,
+                            twips(TextLeft, 1740, TextWidth, 525), look::verdana(12, true), HighlightText);
+    lblResult[2] = newLabel(QStringLiteral("lblResult_2"), QString(), fraResult,
+                            twips(TextLeft, 2400, TextWidth, 1800), look::verdana(9.75));
+    lblResult[0]->setAlignment(Qt::AlignCenter);
+    lblResult[1]->setAlignment(Qt::AlignCenter);
+    lblResult[2]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdMain = newButton("cmdMain", "Back To &Main", fraResult, twips(3300, 4500, 3000, 600));
+    connect(cmdMain, &QPushButton::clicked, this, &frmMFTestMain::cmdMain_Click);
+}
+
+void frmMFTestMain::ShowMFResult(const qint16& score)
+{
+    using namespace modMaleFemaleTest;
+    MFPercent = PercentOfScore(score);
+    const Verdict& verdict = VerdictOf(MFPercent);
+    lblResult[0]->setText(PercentageLine(MFPercent));
+    lblResult[1]->setText(QString::fromLatin1(verdict.headline));
+    lblResult[2]->setText(QString::fromLatin1(verdict.paragraph));
+}
+
+bool frmMFTestMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtAge && event->type() == QEvent::KeyPress)
+        return ageKeyRefused(static_cast<QKeyEvent*>(event));
+    if (watched == txtAge && event->type() == QEvent::InputMethod) {
+        filterAgeInputMethod(static_cast<QInputMethodEvent*>(event));
+        return true;
+    }
+    return TestWindow::eventFilter(watched, event);
+}
+
+void frmMFTestMain::cmdTest_Click()
+{
+    const QString name = txtName->text().trimmed();
+    if (name.isEmpty()) {
+        showCriticalMessage(this, "Please enter name");
+        txtName->setFocus();
+        return;
+    }
+    const QString age = txtAge->text().trimmed();
+    if (age.isEmpty()) {
+        showCriticalMessage(this, "Please enter age");
+        txtAge->setFocus();
+        return;
+    }
+    modMaleFemaleTest::StartMFRun(name, age, cboSex->currentText());
+    showQuestion();
+    bringToFront(fraQuestion);
+}
+
+void frmMFTestMain::cmdNext_Click()
+{
+    using namespace modMaleFemaleTest;
+    LoadMFQuestions();
+    ScoreMFAnswer(MFQuestionIndex, optOption1->isChecked());
+    optOption1->setChecked(true);
+    if (MoveToNextMFQuestion()) {
+        ShowMFResult(MFScore);
+        bringToFront(fraResult);
+        cmdMain->setFocus();
+    }
+    showQuestion();
+}
+
+void frmMFTestMain::cmdMain_Click()
+{
+    txtName->clear();
+    txtAge->clear();
+    cboSex->setCurrentIndex(0);
+    bringToFront(fraDetails);
+    txtName->setFocus();
+}
+
+bool frmMFTestMain::txtAge_KeyPress(QChar typed)
+{
+    constexpr char16_t Backspace = 8;
+    constexpr char16_t Enter = 13;
+    if (typed == Backspace || typed == Enter || isAgeDigit(typed))
+        return true;
+    refuseAgeEntry();
+    return false;
+}
+
+bool frmMFTestMain::ageKeyRefused(const QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        refuseAgeEntry();
+        return true;
+    }
+    // Moving the focus and deleting forwards are not typing, nor are keys without a character.
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || event->text().isEmpty())
+        return false;
+    for (QChar typed : event->text()) {
+        if (!txtAge_KeyPress(typed))
+            return true;
+    }
+    return false;
+}
+
+void frmMFTestMain::filterAgeInputMethod(const QInputMethodEvent* event)
+{
+    for (QChar typed : event->commitString()) {
+        if (txtAge_KeyPress(typed) && isAgeDigit(typed))
+            txtAge->insert(typed);
+    }
+}
+
+void frmMFTestMain::refuseAgeEntry()
+{
+    showCriticalMessage(this, "Age must be number");
+    txtAge->setFocus();
+}
+
+void frmMFTestMain::showQuestion()
+{
+    using namespace modMaleFemaleTest;
+    const auto slot = std::size_t(MFQuestionIndex);
+    lblQuestioNo->setText(QuestionCounter(MFQuestionIndex));
+    lblQuestion->setText(MFQuestions.at(slot));
+    optOption1->setText(MFAnswerOne.at(slot));
+    optOption2->setText(MFAnswerTwo.at(slot));
+}
+
+void frmMFTestMain::bringToFront(QWidget* page)
+{
+    pages->setCurrentWidget(page);
+}

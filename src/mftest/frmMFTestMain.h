@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/TestWindow.h"
+
+#include <array>
+
+class BrandStrip;
+class MouseLabel;
+class QComboBox;
+class QInputMethodEvent;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+// The window in which one person takes the Masculine Feminine Test: the details page asks for
+// a name, an age and a sex, the question page walks through the twenty questions, and the
+// result page shows the percentages and the verdict. Only one page is in front at a time.
+class frmMFTestMain : public TestWindow {
+    Q_OBJECT
+
+public:
+    frmMFTestMain();
+
+    // Works out the percentages of the score and writes them with the verdict on the result page.
+    void ShowMFResult(const qint16& score);
+
+    MouseLabel* Label61;
+    QStackedWidget* pages;
+
+    QWidget* fraDetails;
+    std::array<QLabel*, 5> lblLabel;
+    QLineEdit* txtName;
+    QLineEdit* txtAge;
+    QComboBox* cboSex;
+    QPushButton* cmdTest;
+
+    QWidget* fraQuestion;
+    QLabel* lblQuestioNo;
+    QLabel* lblQuestion;
+    QRadioButton* optOption1;
+    QRadioButton* optOption2;
+    QPushButton* cmdNext;
+
+    QWidget* fraResult;
+    std::array<QLabel*, 4> lblResult;
+    QPushButton* cmdMain;
+
+    BrandStrip* fraFullBrand;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildDetailsPage();
+    void buildQuestionPage();
+    void buildResultPage();
+
+    void cmdTest_Click();
+    void cmdNext_Click();
+    void cmdMain_Click();
+    // Whether a character typed into the age box may go in; refuses it with a message if not.
+    bool txtAge_KeyPress(QChar typed);
+    bool ageKeyRefused(const QKeyEvent* event);
+    void filterAgeInputMethod(const QInputMethodEvent* event);
+    void refuseAgeEntry();
+
+    void showQuestion();
+    void bringToFront(QWidget* page);
+};
