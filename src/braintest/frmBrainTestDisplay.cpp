@@ -1,0 +1,318 @@
+#include "braintest/frmBrainTestDisplay.h"
+
+#include "braintest/BrainLook.h"
+#include "braintest/ButtonRoles.h"
+#include "braintest/modBrainTest.h"
+#include "links/BrandStrip.h"
+#include "links/CommandButton.h"
+#include "links/Look.h"
+#include "links/modHelp.h"
+#include "links/MouseLabel.h"
+#include "platform/MessageBox.h"
+#include "shell/frmMDI.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QRadioButton>
+
+using namespace brainlook;
+using namespace modBrainTest;
+
+namespace {
+
+const MenuDesign Menus = {"mnuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2",
+                          "mnuMakeMoneyOnline", "Make Money &Online"};
+
+const char ShowMyAbility[] = "Show My Ability";
+const char NextCaption[] = "&Next";
+const QColor ResultStrip(32, 72, 132);
+
+constexpr int ClientWidth = 9600;
+constexpr int ClientHeight = 6405;
+constexpr int BannerHeight = 375;
+constexpr int Margin = 240;
+
+// The question panel and the result panel share this rectangle.
+constexpr int PanelTop = 495;
+constexpr int PanelWidth = ClientWidth - 2 * Margin;
+constexpr int PanelHeight = 4815;
+
+// The two explanation panels share this rectangle inside the result panel.
+constexpr int ExplanationTop = 720;
+constexpr int ExplanationWidth = PanelWidth - 2 * Margin;
+constexpr int ExplanationHeight = 3120;
+constexpr int PhraseTop = 345;
+constexpr int PhraseHeight = 270;
+
+constexpr int StripTop = PanelTop + PanelHeight + 120;
+constexpr int StripHeight = 855;
+constexpr int StripButtonWidth = 1200;
+
+const std::array<const char*, 10> RightBrainPhrases = {
+    "Understanding of the whole picture",
+    "Interest in creative arts, craft, music etc",
+    "Better intuitive skills",
+    "Better emotional responses",
+    "Very imaginative",
+    "Understand symbols better",
+    "Can understand the \"whole meaning\" of what is being said",
+    "Spatial perception",
+    "Lives in a dream world",
+    "Ready to take risks",
+};
+
+const std::array<const char*, 10> LeftBrainPhrases = {
+    "Good verbal and expressive skills",
+    "Better analytical and logical thinking",
+    "Following rules and deadlines",
+    "Routine management",
+    "Good with details",
+    "Better words and language skills",
+    "Practical approach",
+    "Can comprehend what is being said ",
+    "Pattern perception",
+    "Lives in real world",
+};
+// The line of "Better words and language skills", which also opens the co-branding page.
+constexpr std::size_t Label19Line = 5;
+
+const std::array<QColor, 5> PhraseColours = {
+    QColor(255, 255, 192), QColor(192, 255, 255), QColor(255, 255, 255), QColor(255, 208, 255), QColor(208, 255, 192),
+};
+
+QFrame* newPanel(const char* objectName, QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(objectName));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    panel->setGeometry(twips(Margin, PanelTop, PanelWidth, PanelHeight));
+    look::setBackground(panel, WindowBlue);
+    return panel;
+}
+
+QGroupBox* newExplanationPanel(const char* objectName, const char* caption, QWidget* parent)
+{
+    auto* panel = new QGroupBox(QString::fromLatin1(caption), parent);
+    panel->setObjectName(QString::fromLatin1(objectName));
+    panel->setGeometry(twips(Margin, ExplanationTop, ExplanationWidth, ExplanationHeight));
+    panel->setFont(look::verdana(9, true));
+    look::setBackground(panel, WindowBlue);
+    look::setTextColour(panel, Green);
+    return panel;
+}
+
+using Phrases = std::array<MouseLabel*, 10>;
+
+// One phrase per line, centred, each line in a light colour of its own.
+Phrases addPhrases(QGroupBox* panel, const std::array<const char*, 10>& texts)
+{
+    Phrases phrases;
+    for (std::size_t line = 0; line < texts.size(); ++line) {
+        auto* phrase = new MouseLabel(QString(), QString::fromLatin1(texts[line]), panel);
+        phrase->setGeometry(twips(Margin, PhraseTop + int(line) * PhraseHeight, ExplanationWidth - 2 * Margin,
+                                  PhraseHeight));
+        phrase->setFont(look::verdana(8.25, true));
+        phrase->setAlignment(Qt::AlignCenter);
+        look::setTextColour(phrase, PhraseColours[line % PhraseColours.size()]);
+        phrases[line] = phrase;
+    }
+    return phrases;
+}
+
+} // namespace
+
+frmBrainTestDisplay::frmBrainTestDisplay()
+    : TestWindow(TestWindowId::BrainTestDisplay, "frmBrainTestDisplay", QStringLiteral("Zelt Brain Test"), Menus,
+                 QSize(look::px(ClientWidth), look::px(ClientHeight)))
+    , Label61(newForumBanner(clientArea()))
+    , Frame5(new BrandStrip("Frame5", clientArea()))
+    , mnuFileBack(menus.addFileItem("mnuFileBack", QStringLiteral("&Back")))
+{
+    look::setBackground(clientArea(), WindowBlue);
+    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    buildQuestionPanel();
+    buildResultPanel();
+    fraQuestion->raise();
+
+    const int stripButtonTop = StripTop + (StripHeight - 495) / 2;
+    const int exitLeft = ClientWidth - Margin - StripButtonWidth;
+    const int backLeft = exitLeft - 120 - StripButtonWidth;
+    Frame5->setGeometry(twips(Margin, StripTop, backLeft - 2 * Margin, StripHeight));
+    cmdBack = newButton("cmdBack", "&Back", clientArea(), twips(backLeft, stripButtonTop, StripButtonWidth, 495));
+    cmdExit = newButton("cmdExit", "&Exit", clientArea(), twips(exitLeft, stripButtonTop, StripButtonWidth, 495));
+
+    setDefaultAndCancelButtons(this, cmdNext, cmdNext);
+    connect(cmdNext, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdNext_Click);
+    connect(cmdPrevious, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdPrevious_Click);
+    connect(cmdRightBrainResponsible, &QPushButton::clicked, this,
+            &frmBrainTestDisplay::cmdRightBrainResponsible_Click);
+    connect(cmdLeftBrainResponsible, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdLeftBrainResponsible_Click);
+    connect(Label19, &MouseLabel::clicked, this, modHelp::GoToCoBrand);
+    for (QPushButton* back : {cmdBack, Command1})
+        connect(back, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdBack_Click);
+    connect(mnuFileBack, &QAction::triggered, this, &frmBrainTestDisplay::cmdBack_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdExit_Click);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmBrainTestDisplay::cmdExit_Click);
+}
+
+void frmBrainTestDisplay::buildQuestionPanel()
+{
+    fraQuestion = newPanel("fraQuestion", clientArea());
+    const QFont heading = look::verdana(9.75, true);
+    const int textWidth = PanelWidth - 2 * Margin;
+    Label4 = newLabel("Label4", QStringLiteral("Question"), fraQuestion, twips(Margin, 180, textWidth, 330), heading,
+                      White);
+    lblQuestion = newLabel("lblQuestion", QString(), fraQuestion, twips(Margin, 540, textWidth, 960), heading,
+                           Yellow);
+    lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3 = newLabel("Label3", QStringLiteral("Your Answer"), fraQuestion, twips(Margin, 1680, textWidth, 330),
+                      heading, White);
+    optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion, twips(2 * Margin, 2100, textWidth - Margin, 375),
+                             Green);
+    optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion, twips(2 * Margin, 2580, textWidth - Margin, 375),
+                             Green);
+
+    constexpr int buttonWidth = 2100;
+    constexpr int buttonTop = 3960;
+    cmdPrevious = newButton("cmdPrevious", "&Previous", fraQuestion, twips(Margin, buttonTop, buttonWidth, 495));
+    cmdPrevious->setEnabled(false);
+    cmdNext = newButton("cmdNext", NextCaption, fraQuestion,
+                        twips(PanelWidth - Margin - buttonWidth, buttonTop, buttonWidth, 495));
+}
+
+void frmBrainTestDisplay::buildResultPanel()
+{
+    fraResult = newPanel("fraResult", clientArea());
+    lblAnswer = newLabel("lblAnswer", QStringLiteral("Your Brain Result"), fraResult, twips(0, 0, PanelWidth, 600),
+                         look::verdana(10, true), Yellow);
+    lblAnswer->setAlignment(Qt::AlignCenter);
+    look::setBackground(lblAnswer, ResultStrip);
+
+    fraRightBrainResponsible = newExplanationPanel("fraRightBrainResponsible", "The Right Brain is Responsible for",
+                                                   fraResult);
+    addPhrases(fraRightBrainResponsible, RightBrainPhrases);
+    fraLeftBrainResponsible = newExplanationPanel("fraLeftBrainResponsible", "The Left Brain is Responsible for",
+                                                  fraResult);
+    Label19 = addPhrases(fraLeftBrainResponsible, LeftBrainPhrases)[Label19Line];
+    Label19->setObjectName(QStringLiteral("Label19"));
+
+    constexpr int buttonTop = ExplanationTop + ExplanationHeight + 60;
+    const int halfWidth = (ExplanationWidth - 120) / 2;
+    cmdRightBrainResponsible = newButton("cmdRightBrainResponsible", "The Right Brain is Responsible for", fraResult,
+                                         twips(Margin, buttonTop, halfWidth, 420));
+    cmdLeftBrainResponsible = newButton("cmdLeftBrainResponsible", "The Left Brain is Responsible for", fraResult,
+                                        twips(Margin + halfWidth + 120, buttonTop, halfWidth, 420));
+    cmdRightBrainResponsible->hide();
+    cmdLeftBrainResponsible->hide();
+    Command1 = newButton("Command1", "&OK", fraResult, twips(Margin, buttonTop + 480, ExplanationWidth, 420));
+}
+
+void frmBrainTestDisplay::ShowQuestion()
+{
+    lblQuestion->setText(BrainQuestions[BrainQuestionIndex]);
+    optAnswerOne->setText(BrainAnswerCaptions[2 * BrainQuestionIndex]);
+    optAnswerTwo->setText(BrainAnswerCaptions[2 * BrainQuestionIndex + 1]);
+    clearOptions(optAnswerOne, optAnswerTwo);
+    fraQuestion->raise();
+}
+
+bool frmBrainTestDisplay::RecordChosenAnswer()
+{
+    if (optAnswerOne->isChecked()) {
+        RecordBrainAnswer(optAnswerOne->text());
+        return true;
+    }
+    if (optAnswerTwo->isChecked()) {
+        RecordBrainAnswer(optAnswerTwo->text());
+        return true;
+    }
+    return false;
+}
+
+void frmBrainTestDisplay::cmdNext_Click()
+{
+    if (cmdNext->text() == QLatin1String(ShowMyAbility))
+        ShowVerdict();
+    else
+        NextQuestion();
+}
+
+void frmBrainTestDisplay::NextQuestion()
+{
+    cmdPrevious->setEnabled(true);
+    if (!RecordChosenAnswer()) {
+        if (BrainQuestionIndex == 0)
+            cmdPrevious->setEnabled(false);
+        showNoAnswerMessage();
+        return;
+    }
+    if (BrainQuestionIndex == BrainQuestionCount - 1)
+        cmdNext->setText(QString::fromLatin1(ShowMyAbility));
+    ShowQuestion();
+}
+
+void frmBrainTestDisplay::ShowVerdict()
+{
+    if (!RecordChosenAnswer()) {
+        showNoAnswerMessage();
+        return;
+    }
+    const BrainVerdict verdict = ScoreBrainTest();
+    lblAnswer->setText(BrainVerdictText(verdict));
+    switch (verdict) {
+    case BrainVerdict::RightDominant: fraRightBrainResponsible->raise(); break;
+    case BrainVerdict::LeftDominant: fraLeftBrainResponsible->raise(); break;
+    case BrainVerdict::BothEqual:
+        cmdRightBrainResponsible->show();
+        cmdLeftBrainResponsible->show();
+        break;
+    }
+    fraResult->raise();
+}
+
+void frmBrainTestDisplay::showNoAnswerMessage()
+{
+    platform::showMessage(this, {QStringLiteral("Please choose an answer"), platform::MessageIcon::Critical});
+}
+
+void frmBrainTestDisplay::cmdPrevious_Click()
+{
+    StepBackBrainQuestion();
+    if (BrainQuestionIndex == 0)
+        cmdPrevious->setEnabled(false);
+    cmdNext->setText(QString::fromLatin1(NextCaption));
+    ShowQuestion();
+}
+
+void frmBrainTestDisplay::cmdRightBrainResponsible_Click()
+{
+    fraRightBrainResponsible->raise();
+}
+
+void frmBrainTestDisplay::cmdLeftBrainResponsible_Click()
+{
+    fraLeftBrainResponsible->raise();
+}
+
+void frmBrainTestDisplay::cmdBack_Click()
+{
+    ResetBrainRun();
+    frmMDI* mainWindow = frmMDI::current();
+    close();
+    if (!mainWindow)
+        return;
+    TestWindow* entry = mainWindow->LoadTestWindow(TestWindowId::BrainTestMain);
+    if (!entry)
+        return;
+    entry->show();
+    mainWindow->mdiClient->setActiveSubWindow(entry);
+    mainWindow->picMain->hide();
+}
+
+void frmBrainTestDisplay::cmdExit_Click()
+{
+    close();
+}

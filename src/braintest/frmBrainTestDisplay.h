@@ -1,0 +1,67 @@
+#pragma once
+
+#include "shell/TestWindow.h"
+
+#include <array>
+
+class BrandStrip;
+class CommandButton;
+class MouseLabel;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+// The Brain Test's question window: the twenty questions one at a time with their two answers,
+// then the verdict with the panel that tells what the dominant half of the brain is good at.
+class frmBrainTestDisplay : public TestWindow {
+    Q_OBJECT
+
+public:
+    frmBrainTestDisplay();
+
+    // Shows the question at the run's position with its two answers, neither chosen.
+    void ShowQuestion();
+
+    MouseLabel* Label61;
+
+    QFrame* fraQuestion;
+    QLabel* Label4;
+    QLabel* lblQuestion;
+    QLabel* Label3;
+    QRadioButton* optAnswerOne;
+    QRadioButton* optAnswerTwo;
+    CommandButton* cmdPrevious;
+    CommandButton* cmdNext;
+
+    QFrame* fraResult;
+    QLabel* lblAnswer;
+    QGroupBox* fraRightBrainResponsible;
+    QGroupBox* fraLeftBrainResponsible;
+    MouseLabel* Label19;
+    CommandButton* cmdRightBrainResponsible;
+    CommandButton* cmdLeftBrainResponsible;
+    CommandButton* Command1;
+
+    BrandStrip* Frame5;
+    CommandButton* cmdBack;
+    CommandButton* cmdExit;
+    QAction* mnuFileBack;
+
+private:
+    void buildQuestionPanel();
+    void buildResultPanel();
+    // The chosen answer goes into the run; false, after telling the user, when none is chosen.
+    bool RecordChosenAnswer();
+
+    void cmdNext_Click();
+    void NextQuestion();
+    void ShowVerdict();
+    void showNoAnswerMessage();
+    void cmdPrevious_Click();
+    void cmdRightBrainResponsible_Click();
+    void cmdLeftBrainResponsible_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+};

@@ -1,0 +1,141 @@
+#include "braintest/frmBrainTestMain.h"
+
+#include "braintest/BrainLook.h"
+#include "braintest/ButtonRoles.h"
+#include "braintest/KeyPressTextBox.h"
+#include "braintest/frmBrainTestDisplay.h"
+#include "braintest/modBrainTest.h"
+#include "links/BrandStrip.h"
+#include "links/CommandButton.h"
+#include "links/Look.h"
+#include "links/MouseLabel.h"
+#include "platform/MessageBox.h"
+#include "shell/frmMDI.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QRadioButton>
+
+using namespace brainlook;
+
+namespace {
+
+const MenuDesign Menus = {"mnuFile", "Check for Software &Update", "mnuHelp1", "mnuHelp2", "mnuMakeMoneyOnline",
+                          "Make Money &Online"};
+
+const char Welcome[] = "Welcome to the Zelt Brain Test! Take the test and know if your left brain is more active "
+                       "than your right brain or vice versa or both are equally active. ";
+
+constexpr int ClientWidth = 8400;
+constexpr int ClientHeight = 5400;
+constexpr int BannerHeight = 375;
+constexpr int StripHeight = 855;
+constexpr int Margin = 360;
+
+constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Space = 32;
+
+bool isLetter(int code)
+{
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+}
+
+} // namespace
+
+frmBrainTestMain::frmBrainTestMain()
+    : TestWindow(TestWindowId::BrainTestMain, "frmBrainTestMain", QStringLiteral("Zelt Brain Test"), Menus,
+                 QSize(look::px(ClientWidth), look::px(ClientHeight)))
+    , Label61(newForumBanner(clientArea()))
+    , Label4(newLabel("Label4", QString::fromLatin1(Welcome), clientArea(),
+                      twips(Margin, 555, ClientWidth - 2 * Margin, 900), look::verdana(9.75, true), Orange))
+    , Frame1(new QGroupBox(QStringLiteral("Enter Your Details"), clientArea()))
+    , Label1(newLabel("Label1", QStringLiteral("Name"), Frame1, twips(480, 540, 1080, 330), look::verdana(9, true),
+                      White))
+    , txtName(new KeyPressTextBox(QStringLiteral("txtName"), Frame1,
+                                  [this](int& KeyAscii) { txtName_KeyPress(KeyAscii); }))
+    , Label3(newLabel("Label3", QStringLiteral("Sex"), Frame1, twips(480, 1200, 1080, 330), look::verdana(9, true),
+                      White))
+    , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, twips(1680, 1170, 1800, 375), Yellow))
+    , optFemale(newOption("optFemale", QStringLiteral("Female"), Frame1, twips(3600, 1170, 1800, 375), Yellow))
+    , cmdNext(newButton("cmdNext", "Take The &Brain Test Now", clientArea(), twips(1380, 3810, 3600, 495)))
+    , cmdExit(newButton("cmdExit", "&Exit", clientArea(), twips(5220, 3810, 1800, 495)))
+    , Frame5(new BrandStrip("Frame5", clientArea()))
+    , mnuNext(menus.addFileItem("mnuNext", QStringLiteral("Take The &Brain Test Now")))
+{
+    look::setBackground(clientArea(), WindowBlue);
+    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    Label4->setAlignment(Qt::AlignCenter);
+
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twips(Margin, 1635, ClientWidth - 2 * Margin, 1935));
+    Frame1->setFont(look::verdana(9, true));
+    look::setTextColour(Frame1, White);
+    txtName->setGeometry(twips(1680, 495, 5400, 375));
+    txtName->setFont(look::verdana(9.75, true));
+    look::setBackground(txtName, WindowBlue);
+    look::setTextColour(txtName, Yellow);
+
+    Frame5->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
+
+    setDefaultAndCancelButtons(this, cmdNext, cmdNext);
+    connect(cmdNext, &QPushButton::clicked, this, &frmBrainTestMain::cmdNext_Click);
+    connect(mnuNext, &QAction::triggered, this, &frmBrainTestMain::cmdNext_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmBrainTestMain::cmdExit_Click);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmBrainTestMain::cmdExit_Click);
+    txtName->setFocus();
+}
+
+// Letters go in as capitals; Backspace, Enter and space pass; anything else is refused.
+void frmBrainTestMain::txtName_KeyPress(int& KeyAscii)
+{
+    if (isLetter(KeyAscii)) {
+        if (KeyAscii >= 'a')
+            KeyAscii -= 32;
+        return;
+    }
+    if (KeyAscii == Backspace || KeyAscii == Enter || KeyAscii == Space)
+        return;
+    platform::showMessage(this, {QStringLiteral("Please Enter only Letters"), platform::MessageIcon::Information});
+    KeyAscii = 0;
+}
+
+bool frmBrainTestMain::ValidateBrainDetails()
+{
+    if (txtName->text().isEmpty()) {
+        platform::showMessage(this, {QStringLiteral("Please Enter Your Name"), platform::MessageIcon::Information});
+        txtName->setFocus();
+        return false;
+    }
+    if (!optMale->isChecked() && !optFemale->isChecked()) {
+        platform::showMessage(this, {QStringLiteral("Plese Select Your Sex"), platform::MessageIcon::None});
+        return false;
+    }
+    return true;
+}
+
+void frmBrainTestMain::cmdNext_Click()
+{
+    if (!ValidateBrainDetails())
+        return;
+    modBrainTest::ResetBrainRun();
+    modBrainTest::LoadBrainQuestions();
+    frmMDI* mainWindow = frmMDI::current();
+    if (!mainWindow)
+        return;
+    auto* questions = qobject_cast<frmBrainTestDisplay*>(mainWindow->LoadTestWindow(TestWindowId::BrainTestDisplay));
+    if (!questions)
+        return;
+    questions->ShowQuestion();
+    hide();
+    questions->show();
+    mainWindow->mdiClient->setActiveSubWindow(questions);
+    mainWindow->picMain->hide();
+}
+
+void frmBrainTestMain::cmdExit_Click()
+{
+    close();
+}
