@@ -19,15 +19,16 @@ void MouseLabel::setHandPointer()
 
 void MouseLabel::mouseMoveEvent(QMouseEvent* event)
 {
+    // The movement belongs to this label alone, not to the panel it lies on.
+    event->accept();
     emit mouseMoved();
-    QLabel::mouseMoveEvent(event);
 }
 
 void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
 {
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }
 
 MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent,

@@ -43,6 +43,8 @@ void TestWindow::closeEvent(QCloseEvent* event)
 
 void TestWindow::showEvent(QShowEvent* event)
 {
+    // The frame and title bar are known only inside the main window's client area.
+    setFixedSize(m_clientArea->size().grownBy(contentsMargins()));
     QMdiSubWindow::showEvent(event);
     if (frmMDI::current())
         frmMDI::current()->showMenusOfScreen();

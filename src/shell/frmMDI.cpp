@@ -60,6 +60,7 @@ struct LauncherLabel {
     qreal points;
 };
 
+// By index; on screen, top to bottom, index 5 stands above index 4.
 const std::array<LauncherLabel, 6> LauncherLabels = {{
     {240, "Welcome to Zelt Noggle", QColor(0, 255, 255), 12},
     {840,
@@ -69,8 +70,8 @@ const std::array<LauncherLabel, 6> LauncherLabels = {{
      QColor(255, 0, 0), 8.25},
     {1920, "Zelt Noggle includes the following programs", QColor(0, 255, 255), 12},
     {2760, "Brain Test", QColor(255, 255, 0), 12},
-    {3600, "Emotional Quotient Test", QColor(0, 255, 0), 12},
     {4440, "Masculine Feminine Test", QColor(255, 0, 255), 12},
+    {3600, "Emotional Quotient Test", QColor(0, 255, 0), 12},
 }};
 
 // The test each launcher label opens, by label index; the first three open none.
