@@ -31,7 +31,7 @@ const QColor EntryFace(255, 255, 255);
 const QColor EntryText(0, 0, 0);
 
 // The client area, from top to bottom: the forum banner, the pages, the advertising strip.
-constexpr int ClientWidth = 9600;
+constexpr int ClientWidth = 10800;
 constexpr int ClientHeight = 7200;
 constexpr int BannerHeight = 375;
 constexpr int StripHeight = 795;
@@ -40,6 +40,19 @@ constexpr int PagesHeight = ClientHeight - BannerHeight - StripHeight;
 // Text runs across the pages with this margin on either side.
 constexpr int TextLeft = 450;
 constexpr int TextWidth = ClientWidth - 2 * TextLeft;
+
+// The details are asked in rows of a caption and its entry box, centred on the page.
+constexpr int RowCaptionLeft = ClientWidth / 2 - 3300;
+constexpr int RowCaptionWidth = 1800;
+constexpr int EntryLeft = ClientWidth / 2 - 1350;
+constexpr int EntryWidth = 3600;
+constexpr int RowHeight = 360;
+constexpr int FirstRowTop = 1650;
+constexpr int RowSpacing = 600;
+
+// Every page has its one button at the same height.
+constexpr int ButtonTop = 4500;
+constexpr int ButtonHeight = 600;
 
 const char Introduction[] =
     "Zelt Masculine Feminine Test helps understand the masculinity and feminity of a person's brain patterns. "
@@ -51,6 +64,11 @@ const char ResultIntroduction[] =
 QRect twips(int left, int top, int width, int height)
 {
     return QRect(look::px(left), look::px(top), look::px(width), look::px(height));
+}
+
+QRect pageButton(int width)
+{
+    return twips((ClientWidth - width) / 2, ButtonTop, width, ButtonHeight);
 }
 
 QLabel* newLabel(const QString& objectName, const QString& text, QWidget* page, const QRect& geometry,
@@ -75,7 +93,7 @@ QPushButton* newButton(const char* objectName, const char* caption, QWidget* pag
     return button;
 }
 
-// Entry boxes and option circles are white with black text on the blue pages.
+// Entry boxes are white with black text on the blue pages.
 void paintAsEntry(QWidget* control)
 {
     QPalette palette = control->palette();
@@ -92,8 +110,12 @@ QRadioButton* newOption(const char* objectName, QWidget* page, const QRect& geom
     option->setObjectName(QString::fromLatin1(objectName));
     option->setGeometry(geometry);
     option->setFont(look::verdana(10, true));
-    paintAsEntry(option);
-    look::setTextColour(option, LightText);
+    // A white circle with a dark dot, beside a light caption.
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Base, EntryFace);
+    palette.setColor(QPalette::Text, ButtonText);
+    palette.setColor(QPalette::WindowText, LightText);
+    option->setPalette(palette);
     return option;
 }
 
@@ -143,7 +165,8 @@ void frmMFTestMain::buildDetailsPage()
     const std::array<const char*, 3> rowCaptions = {"Enter Name", "Enter Age", "Select Gender"};
     for (std::size_t row = 0; row < rowCaptions.size(); ++row) {
         lblLabel[row] = newLabel(QStringLiteral("lblLabel_%1").arg(row), QString::fromLatin1(rowCaptions[row]),
-                                 fraDetails, twips(1800, 1650 + int(row) * 600, 1800, 360), rowFont);
+                                 fraDetails, twips(RowCaptionLeft, FirstRowTop + int(row) * RowSpacing, RowCaptionWidth, RowHeight),
+                                 rowFont);
         lblLabel[row]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     lblLabel[3] = newLabel(QStringLiteral("lblLabel_3"), QString::fromLatin1(EntertainmentNote), fraDetails,
@@ -166,12 +189,12 @@ void frmMFTestMain::buildDetailsPage()
     cboSex->setEditable(false);
     const std::array<QWidget*, 3> entries = {txtName, txtAge, cboSex};
     for (std::size_t row = 0; row < entries.size(); ++row) {
-        entries[row]->setGeometry(twips(3750, 1650 + int(row) * 600, 3600, 360));
+        entries[row]->setGeometry(twips(EntryLeft, FirstRowTop + int(row) * RowSpacing, EntryWidth, RowHeight));
         entries[row]->setFont(entryFont);
         paintAsEntry(entries[row]);
     }
 
-    cmdTest = newButton("cmdTest", "&Take The Masculine Feminine Test", fraDetails, twips(2400, 4500, 4800, 600));
+    cmdTest = newButton("cmdTest", "&Take The Masculine Feminine Test", fraDetails, pageButton(4800));
     connect(cmdTest, &QPushButton::clicked, this, &frmMFTestMain::cmdTest_Click);
 
     setTabOrder(txtName, txtAge);
@@ -190,10 +213,10 @@ void frmMFTestMain::buildQuestionPage()
     lblQuestion = newLabel(QStringLiteral("lblQuestion"), QString(), fraQuestion,
                            twips(TextLeft, 900, TextWidth, 900), look::verdana(11, true));
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    optOption1 = newOption("optOption1", fraQuestion, twips(1200, 2100, 7200, 420));
-    optOption2 = newOption("optOption2", fraQuestion, twips(1200, 2700, 7200, 420));
+    optOption1 = newOption("optOption1", fraQuestion, twips(1200, 2100, ClientWidth - 2400, 420));
+    optOption2 = newOption("optOption2", fraQuestion, twips(1200, 2700, ClientWidth - 2400, 420));
     optOption1->setChecked(true);
-    cmdNext = newButton("cmdNext", "Next", fraQuestion, twips(3600, 4500, 2400, 600));
+    cmdNext = newButton("cmdNext", "Next", fraQuestion, pageButton(2400));
     connect(cmdNext, &QPushButton::clicked, this, &frmMFTestMain::cmdNext_Click);
 }
 
@@ -214,7 +237,7 @@ void frmMFTestMain::buildResultPage()
     lblResult[0]->setAlignment(Qt::AlignCenter);
     lblResult[1]->setAlignment(Qt::AlignCenter);
     lblResult[2]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdMain = newButton("cmdMain", "Back To &Main", fraResult, twips(3300, 4500, 3000, 600));
+    cmdMain = newButton("cmdMain", "Back To &Main", fraResult, pageButton(3000));
     connect(cmdMain, &QPushButton::clicked, this, &frmMFTestMain::cmdMain_Click);
 }
 
