@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/TestWindow.h"
+
+#include <array>
+
+class BrandStrip;
+class MouseLabel;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The window in which the user takes the Emotional Quotient Test: an introduction with the
+// name box, the statements one at a time with the five answers, and the result. The three
+// panels share one place; one of them is in front at a time.
+class frmEQTestMain : public TestWindow {
+    Q_OBJECT
+
+public:
+    frmEQTestMain();
+
+    // True for a name that is not blank; otherwise asks for one and puts the focus back in the box.
+    bool IsNameEntered();
+    // The statement the run has reached, or the result once all fifteen are answered.
+    void ShowCurrentStatement();
+    // The headline and paragraph of the band the total falls into.
+    void ShowEQResult();
+
+    MouseLabel* Label61;
+
+    QFrame* fraMain;
+    QLineEdit* txtName;
+    QPushButton* cmdStartTest;
+    // 0: the introduction and 1: "Enter Name" on the introduction, 2: the introduction again on the result.
+    std::array<QLabel*, 3> lblLabel;
+
+    QFrame* fraQuestion;
+    QLabel* lblQuestionNo;
+    QLabel* lblQuestion;
+    QLabel* Label1;
+    std::array<QRadioButton*, 5> optAnswerChoice;
+    QPushButton* cmdNext;
+
+    QFrame* fraResult;
+    // 0: the band headline, 1: the band paragraph.
+    std::array<QLabel*, 2> lblResult;
+    QPushButton* cmdBack;
+
+    BrandStrip* fraFullBrand;
+
+private:
+    void BuildIntroduction();
+    void BuildStatementPanel();
+    void BuildResultPanel();
+    // Shows the panel in place of the other two.
+    void BringToFront(QFrame* panel);
+
+    void cmdStartTest_Click();
+    void cmdNext_Click();
+    void cmdBack_Click();
+};
