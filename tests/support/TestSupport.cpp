@@ -4,6 +4,9 @@
 #include "shell/frmMDI.h"
 
 #include <QSettings>
+
+#include <csignal>
+#include <sys/resource.h>
 #include <QTest>
 
 MessageRecorder::MessageRecorder()
@@ -49,6 +52,24 @@ IsolatedUserFolders::IsolatedUserFolders()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
     qputenv("XDG_RUNTIME_DIR", m_folder.path().toLocal8Bit());
+}
+
+NoFileWrites::NoFileWrites()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previousLimit = limit.rlim_cur;
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+NoFileWrites::~NoFileWrites()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_previousLimit;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 QString pageUrl(const char* pageKey)

@@ -45,6 +45,17 @@ private:
     QTemporaryDir m_folder;
 };
 
+// While it lives, no file of this process can grow: every write to the disk fails, as on a full
+// or read-only disk, also for root.
+class NoFileWrites {
+public:
+    NoFileWrites();
+    ~NoFileWrites();
+
+private:
+    unsigned long long m_previousLimit;
+};
+
 // The address the program opens for a page key.
 QString pageUrl(const char* pageKey);
 

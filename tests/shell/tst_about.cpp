@@ -1,0 +1,152 @@
+#include "links/Look.h"
+#include "links/MouseLabel.h"
+#include "shell/frmAbout.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(std::function<void(frmAbout*)>)
+
+namespace {
+
+using AboutAction = std::function<void(frmAbout*)>;
+
+// Opens the About box modally over the owner, runs the action on it once it is up, and
+// returns whether the box was closed afterwards.
+bool closesAfter(QWidget* owner, const AboutAction& action)
+{
+    bool closed = false;
+    QTimer::singleShot(0, owner, [&] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        action(about);
+        QApplication::processEvents();
+        closed = !about->isVisible();
+        if (!closed)
+            about->reject();
+    });
+    frmAbout::showModal(owner);
+    return closed;
+}
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void laidOutAsDesigned();
+    void closingCommandsUnloadIt_data();
+    void closingCommandsUnloadIt();
+    void linksOpenTheirPageAndLeaveItOpen_data();
+    void linksOpenTheirPageAndLeaveItOpen();
+    void ownerWaitsWhileItIsOpen();
+
+private:
+    std::unique_ptr<QWidget> m_owner;
+};
+
+void TestAbout::init()
+{
+    m_owner = std::make_unique<QWidget>();
+    m_owner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
+}
+
+void TestAbout::laidOutAsDesigned()
+{
+    frmAbout about(m_owner.get());
+    QCOMPARE(about.windowTitle(), QStringLiteral("Zelt Noggle v1.20"));
+    QVERIFY(about.isModal());
+    QCOMPARE(about.size(), QSize(look::px(6750), look::px(3870)));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
+    QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::black));
+
+    QCOMPARE(about.Picture1->geometry(), QRect(look::px(120), look::px(120), look::px(480), look::px(480)));
+    QVERIFY(!about.Picture1->pixmap().isNull());
+    QCOMPARE(about.Label2->text(), QStringLiteral("Zelt Noggle v1.20"));
+    QCOMPARE(about.Label2->pos(), QPoint(look::px(840), look::px(240)));
+    QCOMPARE(about.Label2->font().pointSizeF(), 9.75);
+    QVERIFY(about.Label2->font().bold());
+    QVERIFY(about.Label1->text().startsWith(QStringLiteral(
+        "Zelt Noggle is a collection of programs related to the development and working of the brain.")));
+    QCOMPARE(about.Label1->geometry(), QRect(look::px(240), look::px(840), look::px(6465), look::px(975)));
+    QVERIFY(about.lblHomePage->text().startsWith(QStringLiteral("Click here to visit ")));
+    QCOMPARE(about.lblHomePage->pos(), QPoint(look::px(2640), look::px(1920)));
+    QVERIFY(about.lblHomePage->font().underline());
+    QCOMPARE(about.lblHomePage->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+    QCOMPARE(about.Label3->text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                            "Get this software fully branded for your website. "));
+    QVERIFY(about.Label3->font().bold());
+    QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
+    QCOMPARE(about.lblCoBrand->pos(), QPoint(look::px(4320), look::px(2880)));
+    QCOMPARE(about.lblCoBrand->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(about.Line1->y(), look::px(3240));
+    QCOMPARE(about.cmdOK->text(), QStringLiteral("&OK"));
+    QCOMPARE(about.cmdOK->geometry(), QRect(look::px(5400), look::px(3360), look::px(1260), look::px(345)));
+    QVERIFY(about.cmdOK->isDefault());
+
+    // Every text fits inside the box.
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->objectName()));
+}
+
+void TestAbout::closingCommandsUnloadIt_data()
+{
+    QTest::addColumn<AboutAction>("action");
+    QTest::newRow("OK") << AboutAction([](frmAbout* about) { QTest::mouseClick(about->cmdOK, Qt::LeftButton); });
+    QTest::newRow("Enter") << AboutAction([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Return); });
+    QTest::newRow("Escape") << AboutAction([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Escape); });
+    QTest::newRow("title bar close") << AboutAction([](frmAbout* about) { about->close(); });
+}
+
+void TestAbout::closingCommandsUnloadIt()
+{
+    QFETCH(AboutAction, action);
+    QVERIFY(closesAfter(m_owner.get(), action));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestAbout::linksOpenTheirPageAndLeaveItOpen_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("home page") << "lblHomePage" << pageUrl("home-page");
+    QTest::newRow("more details") << "lblCoBrand" << pageUrl("fully-branded");
+}
+
+void TestAbout::linksOpenTheirPageAndLeaveItOpen()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, url);
+    UrlRecorder opened;
+    const bool closed = closesAfter(m_owner.get(), [&](frmAbout* about) {
+        QTest::mouseClick(about->findChild<QWidget*>(link), Qt::LeftButton);
+    });
+    QVERIFY(!closed);
+    QCOMPARE(opened.urls, QStringList{url});
+}
+
+void TestAbout::ownerWaitsWhileItIsOpen()
+{
+    bool returnedEarly = true;
+    closesAfter(m_owner.get(), [&](frmAbout* about) {
+        // Qt keeps the mouse and keyboard from every other window while this one is the modal one.
+        QCOMPARE(QApplication::activeModalWidget(), about);
+        QCOMPARE(about->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(about->parentWidget(), m_owner.get());
+        returnedEarly = false;
+    });
+    QVERIFY(!returnedEarly);
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

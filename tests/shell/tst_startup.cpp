@@ -1,0 +1,183 @@
+#include "platform/Clock.h"
+#include "platform/Settings.h"
+#include "platform/SingleInstance.h"
+#include "shell/frmMDI.h"
+#include "shell/StartUp.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+// A second process that holds the lock at the path, as a running copy of the program does.
+class RunningCopy {
+public:
+    explicit RunningCopy(const QString& lockPath)
+    {
+        m_process.start(QStringLiteral(LOCK_HOLDER_PATH), {lockPath});
+        m_process.waitForReadyRead(10000);
+        m_held = m_process.readAllStandardOutput().startsWith("held");
+    }
+
+    ~RunningCopy()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+
+    bool held() const { return m_held; }
+
+    void killHard()
+    {
+        ::kill(pid_t(m_process.processId()), SIGKILL);
+        m_process.waitForFinished();
+    }
+
+private:
+    QProcess m_process;
+    bool m_held = false;
+};
+
+bool anyWindowShown()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void lockHeldByAnotherProcessIsDetected();
+    void lockOfAKilledCopyDoesNotBlock();
+    void lockThatCannotBeWrittenLetsTheProgramRun();
+
+    void secondCopyShowsTheMessageAndNoWindow();
+    void onlyCopyShowsTheMainWindowMaximisedWithoutAMessage();
+    void updateQuestionComesBeforeTheMainWindow();
+
+private:
+    QString lockPath() const { return QDir(m_folders->path()).filePath(QStringLiteral("ZeltNoggle.lock")); }
+
+    std::unique_ptr<IsolatedUserFolders> m_folders;
+};
+
+void TestStartUp::init()
+{
+    m_folders = std::make_unique<IsolatedUserFolders>();
+    platform::setTodayForTesting(QDate(2026, 12, 10));
+}
+
+void TestStartUp::cleanup()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+    platform::setTodayForTesting(QDate());
+    m_folders.reset();
+}
+
+void TestStartUp::lockHeldByAnotherProcessIsDetected()
+{
+    RunningCopy first(lockPath());
+    QVERIFY(first.held());
+    platform::SingleInstanceLock second(lockPath());
+    QVERIFY(second.anotherCopyIsRunning());
+}
+
+void TestStartUp::lockOfAKilledCopyDoesNotBlock()
+{
+    RunningCopy first(lockPath());
+    QVERIFY(first.held());
+    first.killHard();
+    QVERIFY(QFile::exists(lockPath()));
+
+    platform::SingleInstanceLock next(lockPath());
+    QVERIFY(!next.anotherCopyIsRunning());
+    // And now this copy is the one that holds it.
+    RunningCopy third(lockPath());
+    QVERIFY(!third.held());
+}
+
+void TestStartUp::lockThatCannotBeWrittenLetsTheProgramRun()
+{
+    const QString fileInPlaceOfAFolder = QDir(m_folders->path()).filePath(QStringLiteral("file"));
+    QFile(fileInPlaceOfAFolder).open(QIODevice::WriteOnly);
+    platform::SingleInstanceLock lock(fileInPlaceOfAFolder + QStringLiteral("/ZeltNoggle.lock"));
+    QVERIFY(!lock.anotherCopyIsRunning());
+}
+
+void TestStartUp::secondCopyShowsTheMessageAndNoWindow()
+{
+    RunningCopy first(lockPath());
+    QVERIFY(first.held());
+    bool windowShownBeforeMessage = true;
+    MessageRecorder messages;
+    platform::setMessageHandler([&](const platform::Message& message) {
+        windowShownBeforeMessage = anyWindowShown();
+        messages.messages.append(message);
+        return platform::MessageAnswer::Ok;
+    });
+
+    platform::SingleInstanceLock lock(lockPath());
+    QVERIFY(!StartUp(lock));
+
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Application is already running")});
+    QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Information);
+    QCOMPARE(messages.messages[0].buttons, platform::MessageButtons::Ok);
+    QVERIFY(!windowShownBeforeMessage);
+    QVERIFY(!anyWindowShown());
+    // The update check never ran.
+    QCOMPARE(platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
+}
+
+void TestStartUp::onlyCopyShowsTheMainWindowMaximisedWithoutAMessage()
+{
+    MessageRecorder messages;
+    platform::SingleInstanceLock lock(lockPath());
+    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock);
+    QVERIFY(mainWindow);
+    QVERIFY(mainWindow->isVisible());
+    QVERIFY(mainWindow->windowState() & Qt::WindowMaximized);
+    QCOMPARE(messages.texts(), QStringList{});
+    QCOMPARE(platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")),
+             QStringLiteral("2026-12-10"));
+
+    RunningCopy second(lockPath());
+    QVERIFY(!second.held());
+}
+
+void TestStartUp::updateQuestionComesBeforeTheMainWindow()
+{
+    platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-01-01"));
+    bool mainWindowExisted = true;
+    int questions = 0;
+    platform::setMessageHandler([&](const platform::Message&) {
+        ++questions;
+        mainWindowExisted = frmMDI::current() != nullptr || anyWindowShown();
+        return platform::MessageAnswer::No;
+    });
+
+    platform::SingleInstanceLock lock(lockPath());
+    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock);
+    platform::setMessageHandler({});
+
+    QCOMPARE(questions, 1);
+    QVERIFY(!mainWindowExisted);
+    QVERIFY(mainWindow && mainWindow->isVisible());
+}
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"

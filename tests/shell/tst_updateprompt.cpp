@@ -1,0 +1,161 @@
+#include "platform/Clock.h"
+#include "platform/Settings.h"
+#include "shell/UpdatePrompt.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+using platform::MessageAnswer;
+Q_DECLARE_METATYPE(MessageAnswer)
+
+namespace {
+
+const QDate Today(2026, 12, 10);
+const QString TodayText = QStringLiteral("2026-12-10");
+const QString Question = QStringLiteral("There maybe an update to this software available\r"
+                                        "Do you want to check for an update?");
+
+QString daysFromToday(int days)
+{
+    return Today.addDays(days).toString(Qt::ISODate);
+}
+
+// What the settings file holds, read past the program's own settings cache.
+QString storedOnDisk(const QString& folder)
+{
+    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.conf")}, QDir::Files);
+    if (files.isEmpty())
+        return QString();
+    QFile file(files.first().filePath());
+    file.open(QIODevice::ReadOnly);
+    const QRegularExpression duration(QStringLiteral("^Duration=(.*)$"), QRegularExpression::MultilineOption);
+    return duration.match(QString::fromUtf8(file.readAll())).captured(1);
+}
+
+} // namespace
+
+class TestUpdatePrompt : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void followsTheStoredDate_data();
+    void followsTheStoredDate();
+    void questionAsWorded();
+    void nextStartOnTheSameDayAsksNothing();
+    void unwritableStoreSkipsTheRestSilently_data();
+    void unwritableStoreSkipsTheRestSilently();
+
+private:
+    std::unique_ptr<IsolatedUserFolders> m_folders;
+};
+
+void TestUpdatePrompt::init()
+{
+    m_folders = std::make_unique<IsolatedUserFolders>();
+    platform::setTodayForTesting(Today);
+}
+
+void TestUpdatePrompt::cleanup()
+{
+    platform::setTodayForTesting(QDate());
+    m_folders.reset();
+}
+
+void TestUpdatePrompt::followsTheStoredDate_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<bool>("opensDownloadPage");
+
+    QTest::newRow("first start") << QString() << MessageAnswer::No << false << TodayText << false;
+    QTest::newRow("today") << TodayText << MessageAnswer::Yes << false << TodayText << false;
+    QTest::newRow("14 days ago") << daysFromToday(-14) << MessageAnswer::Yes << false << daysFromToday(-14) << false;
+    QTest::newRow("14 days ahead") << daysFromToday(14) << MessageAnswer::Yes << false << daysFromToday(14) << false;
+    QTest::newRow("15 days ago, Yes") << daysFromToday(-15) << MessageAnswer::Yes << true << TodayText << true;
+    QTest::newRow("15 days ago, No") << daysFromToday(-15) << MessageAnswer::No << true << TodayText << false;
+    QTest::newRow("15 days ahead, Yes") << daysFromToday(15) << MessageAnswer::Yes << true << TodayText << true;
+    QTest::newRow("15 days ahead, No") << daysFromToday(15) << MessageAnswer::No << true << TodayText << false;
+    QTest::newRow("a year ago") << daysFromToday(-365) << MessageAnswer::No << true << TodayText << false;
+    QTest::newRow("year 1") << "0001-01-01" << MessageAnswer::No << true << TodayText << false;
+    QTest::newRow("year 9999") << "9999-12-31" << MessageAnswer::Yes << true << TodayText << true;
+    QTest::newRow("not a date") << "soon" << MessageAnswer::Yes << false << "soon" << false;
+    QTest::newRow("no such day") << "2026-02-30" << MessageAnswer::Yes << false << "2026-02-30" << false;
+    QTest::newRow("a megabyte") << QString(1 << 20, QLatin1Char('7')) << MessageAnswer::Yes << false
+                                << QString(1 << 20, QLatin1Char('7')) << false;
+}
+
+void TestUpdatePrompt::followsTheStoredDate()
+{
+    QFETCH(QString, stored);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(bool, asks);
+    QFETCH(QString, storedAfter);
+    QFETCH(bool, opensDownloadPage);
+    if (!stored.isEmpty())
+        QVERIFY(platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), stored));
+    MessageRecorder messages;
+    messages.answerNext(answer);
+    UrlRecorder opened;
+
+    modHelp::PromptForUpdate();
+
+    QCOMPARE(messages.texts(), asks ? QStringList{Question} : QStringList{});
+    QCOMPARE(platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), storedAfter);
+    QCOMPARE(opened.urls, opensDownloadPage ? QStringList{pageUrl("download-web-page")} : QStringList{});
+}
+
+void TestUpdatePrompt::questionAsWorded()
+{
+    platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), daysFromToday(-30));
+    MessageRecorder messages;
+    modHelp::PromptForUpdate();
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Information);
+    QCOMPARE(messages.messages[0].buttons, platform::MessageButtons::YesNo);
+}
+
+void TestUpdatePrompt::nextStartOnTheSameDayAsksNothing()
+{
+    platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), daysFromToday(-20));
+    MessageRecorder messages;
+    modHelp::PromptForUpdate();
+    modHelp::PromptForUpdate();
+    QCOMPARE(messages.messages.size(), 1);
+}
+
+void TestUpdatePrompt::unwritableStoreSkipsTheRestSilently_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("first start") << QString() << false;
+    QTest::newRow("question due, Yes") << daysFromToday(-15) << true;
+}
+
+void TestUpdatePrompt::unwritableStoreSkipsTheRestSilently()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, asks);
+    if (!stored.isEmpty())
+        platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), stored);
+    const NoFileWrites fullDisk;
+
+    MessageRecorder messages;
+    messages.answerNext(MessageAnswer::Yes);
+    UrlRecorder opened;
+    modHelp::PromptForUpdate();
+
+    QCOMPARE(messages.messages.size(), asks ? 1 : 0);
+    QCOMPARE(opened.urls, QStringList{});
+    QCOMPARE(storedOnDisk(m_folders->path()), stored);
+}
+
+QTEST_MAIN(TestUpdatePrompt)
+#include "tst_updateprompt.moc"
