@@ -23,10 +23,14 @@ TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& c
     m_clientArea->setFixedSize(clientSize);
     m_clientArea->setFont(look::verdana(8.25));
     setWidget(m_clientArea);
-    adjustSize();
-    setFixedSize(size());
 
     connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
+}
+
+void TestWindow::fitAroundClientArea()
+{
+    ensurePolished();
+    setFixedSize(m_clientArea->size().grownBy(contentsMargins()));
 }
 
 void TestWindow::placeAtTop()
@@ -43,8 +47,6 @@ void TestWindow::closeEvent(QCloseEvent* event)
 
 void TestWindow::showEvent(QShowEvent* event)
 {
-    // The frame and title bar are known only inside the main window's client area.
-    setFixedSize(m_clientArea->size().grownBy(contentsMargins()));
     QMdiSubWindow::showEvent(event);
     if (frmMDI::current())
         frmMDI::current()->showMenusOfScreen();

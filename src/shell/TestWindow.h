@@ -17,6 +17,9 @@ class TestWindow : public QMdiSubWindow {
 public:
     TestWindowId id() const { return m_id; }
 
+    // Sizes the window to its client area with the frame and title bar around it; these are
+    // known once the window lies in the main window's client area.
+    void fitAroundClientArea();
     // Left = (screen width - window width) / 2, top = 0.
     void placeAtTop();
 

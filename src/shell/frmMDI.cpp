@@ -256,6 +256,7 @@ TestWindow* frmMDI::LoadTestWindow(TestWindowId id)
     TestWindow* window = factory->second();
     mdiClient->addSubWindow(window);
     m_loaded[id] = window;
+    window->fitAroundClientArea();
     window->placeAtTop();
     return window;
 }

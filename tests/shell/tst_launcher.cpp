@@ -63,6 +63,7 @@ private slots:
     void labelsThatAreNoTestOnlyUnload_data();
     void labelsThatAreNoTestOnlyUnload();
     void launchDiscardsTheOpenTestAndStartsFresh();
+    void loadedWindowIsPlacedWithItsFrame();
     void unloadGoesThroughEveryTestWindowInOrder();
     void unloadingATestWindowBringsBackTheLauncher();
     void menuBarShowsTheMenusOfTheTestOnScreen();
@@ -151,6 +152,18 @@ void TestLauncher::launchDiscardsTheOpenTestAndStartsFresh()
     QVERIFY(!m_mainWindow->LoadedTestWindow(TestWindowId::MFTestMain));
     QCOMPARE(testOnScreen(*m_mainWindow)->id(), TestWindowId::BrainTestMain);
     QCOMPARE(m_mainWindow->mdiClient->subWindowList().size(), 1);
+}
+
+void TestLauncher::loadedWindowIsPlacedWithItsFrame()
+{
+    TestWindow* window = m_mainWindow->LoadTestWindow(TestWindowId::BrainTestDisplay);
+    const QRect loaded = window->geometry();
+    window->show();
+    QCOMPARE(window->geometry(), loaded);
+    QCOMPARE(loaded.topLeft(), QPoint((look::screenWidth() - loaded.width()) / 2, 0));
+    QVERIFY(window->widget()->geometry().bottomRight().x() < loaded.width());
+    QVERIFY(window->widget()->geometry().bottomRight().y() < loaded.height());
+    QCOMPARE(window->widget()->size(), QSize(300, 200));
 }
 
 void TestLauncher::unloadGoesThroughEveryTestWindowInOrder()
