@@ -8,6 +8,10 @@
 
 namespace brainlook {
 
+namespace {
+const QColor DisabledText(160, 150, 140);
+}
+
 QRect twips(int left, int top, int width, int height)
 {
     return QRect(look::px(left), look::px(top), look::px(width), look::px(height));
@@ -19,6 +23,10 @@ CommandButton* newButton(const char* objectName, const char* caption, QWidget* p
     button->setGeometry(geometry);
     button->setFont(look::verdana(8.25, true));
     look::setButtonColours(button, ButtonFace);
+    // A disabled button must look it.
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, DisabledText);
+    button->setPalette(palette);
     return button;
 }
 

@@ -30,13 +30,12 @@ const char ShowMyAbility[] = "Show My Ability";
 const char NextCaption[] = "&Next";
 const QColor ResultStrip(32, 72, 132);
 
-constexpr int ClientWidth = 9600;
-constexpr int ClientHeight = 6405;
-constexpr int BannerHeight = 375;
+constexpr int ClientWidth = 10800;
+constexpr int BannerHeight = 450;
 constexpr int Margin = 240;
 
 // The question panel and the result panel share this rectangle.
-constexpr int PanelTop = 495;
+constexpr int PanelTop = BannerHeight + 120;
 constexpr int PanelWidth = ClientWidth - 2 * Margin;
 constexpr int PanelHeight = 4815;
 
@@ -50,6 +49,7 @@ constexpr int PhraseHeight = 270;
 constexpr int StripTop = PanelTop + PanelHeight + 120;
 constexpr int StripHeight = 855;
 constexpr int StripButtonWidth = 1200;
+constexpr int ClientHeight = StripTop + StripHeight + 120;
 
 const std::array<const char*, 10> RightBrainPhrases = {
     "Understanding of the whole picture",
@@ -133,6 +133,7 @@ frmBrainTestDisplay::frmBrainTestDisplay()
 {
     look::setBackground(clientArea(), WindowBlue);
     Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    Label61->setWordWrap(true);
     buildQuestionPanel();
     buildResultPanel();
     fraQuestion->raise();

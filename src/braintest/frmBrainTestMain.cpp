@@ -28,9 +28,9 @@ const MenuDesign Menus = {"mnuFile", "Check for Software &Update", "mnuHelp1", "
 const char Welcome[] = "Welcome to the Zelt Brain Test! Take the test and know if your left brain is more active "
                        "than your right brain or vice versa or both are equally active. ";
 
-constexpr int ClientWidth = 8400;
+constexpr int ClientWidth = 10800;
 constexpr int ClientHeight = 5400;
-constexpr int BannerHeight = 375;
+constexpr int BannerHeight = 450;
 constexpr int StripHeight = 855;
 constexpr int Margin = 360;
 
@@ -60,20 +60,21 @@ frmBrainTestMain::frmBrainTestMain()
                       White))
     , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, twips(1680, 1170, 1800, 375), Yellow))
     , optFemale(newOption("optFemale", QStringLiteral("Female"), Frame1, twips(3600, 1170, 1800, 375), Yellow))
-    , cmdNext(newButton("cmdNext", "Take The &Brain Test Now", clientArea(), twips(1380, 3810, 3600, 495)))
-    , cmdExit(newButton("cmdExit", "&Exit", clientArea(), twips(5220, 3810, 1800, 495)))
+    , cmdNext(newButton("cmdNext", "Take The &Brain Test Now", clientArea(), twips(2580, 3810, 3600, 495)))
+    , cmdExit(newButton("cmdExit", "&Exit", clientArea(), twips(6420, 3810, 1800, 495)))
     , Frame5(new BrandStrip("Frame5", clientArea()))
     , mnuNext(menus.addFileItem("mnuNext", QStringLiteral("Take The &Brain Test Now")))
 {
     look::setBackground(clientArea(), WindowBlue);
     Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    Label61->setWordWrap(true);
     Label4->setAlignment(Qt::AlignCenter);
 
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twips(Margin, 1635, ClientWidth - 2 * Margin, 1935));
     Frame1->setFont(look::verdana(9, true));
     look::setTextColour(Frame1, White);
-    txtName->setGeometry(twips(1680, 495, 5400, 375));
+    txtName->setGeometry(twips(1680, 495, 7200, 375));
     txtName->setFont(look::verdana(9.75, true));
     look::setBackground(txtName, WindowBlue);
     look::setTextColour(txtName, Yellow);
