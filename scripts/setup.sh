@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     fonts-dejavu-core
-    xvfb openbox imagemagick x11-utils
+    xvfb openbox imagemagick x11-utils xdotool
 )
 
 missing=()

@@ -9,7 +9,6 @@
 #include "shell/StartUp.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -130,7 +129,6 @@ frmMDI::frmMDI()
     setWindowIcon(look::programIcon());
 
     auto* central = new QWidget(this);
-    look::setBackground(central, Qt::black);
     auto* rows = new QVBoxLayout(central);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
@@ -149,7 +147,7 @@ frmMDI::frmMDI()
     rows->addWidget(Picture6);
 
     Picture1 = newStrip(QStringLiteral("Picture1"), 900, central);
-    look::setBackground(Picture1, QApplication::palette().color(QPalette::Window));
+    Picture1->setAutoFillBackground(true);
     picButtonContainer = new QFrame(Picture1);
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
     picButtonContainer->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
