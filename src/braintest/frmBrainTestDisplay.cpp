@@ -1,6 +1,7 @@
 #include "braintest/frmBrainTestDisplay.h"
 
 #include "braintest/BrainLook.h"
+#include "links/Controls.h"
 #include "braintest/ButtonRoles.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 
 using namespace brainlook;
+using namespace controls;
 using namespace modBrainTest;
 
 namespace {
@@ -172,9 +174,9 @@ void frmBrainTestDisplay::buildQuestionPanel()
     Label3 = newLabel("Label3", QStringLiteral("Your Answer"), fraQuestion, twips(Margin, 1680, textWidth, 330),
                       heading, White);
     optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion, twips(2 * Margin, 2100, textWidth - Margin, 375),
-                             Green);
+                             look::verdana(9, true), Green);
     optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion, twips(2 * Margin, 2580, textWidth - Margin, 375),
-                             Green);
+                             look::verdana(9, true), Green);
 
     constexpr int buttonWidth = 2100;
     constexpr int buttonTop = 3960;
@@ -216,7 +218,7 @@ void frmBrainTestDisplay::ShowQuestion()
     lblQuestion->setText(BrainQuestions[BrainQuestionIndex]);
     optAnswerOne->setText(BrainAnswerCaptions[2 * BrainQuestionIndex]);
     optAnswerTwo->setText(BrainAnswerCaptions[2 * BrainQuestionIndex + 1]);
-    clearOptions(optAnswerOne, optAnswerTwo);
+    clearOptions({optAnswerOne, optAnswerTwo});
     fraQuestion->raise();
 }
 

@@ -1,8 +1,9 @@
 #include "braintest/frmBrainTestMain.h"
 
 #include "braintest/BrainLook.h"
+#include "links/Controls.h"
 #include "braintest/ButtonRoles.h"
-#include "braintest/KeyPressTextBox.h"
+#include "links/KeyPressTextBox.h"
 #include "braintest/frmBrainTestDisplay.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 
 using namespace brainlook;
+using namespace controls;
 
 namespace {
 
@@ -58,8 +60,10 @@ frmBrainTestMain::frmBrainTestMain()
                                   [this](int& KeyAscii) { txtName_KeyPress(KeyAscii); }))
     , Label3(newLabel("Label3", QStringLiteral("Sex"), Frame1, twips(480, 1200, 1080, 330), look::verdana(9, true),
                       White))
-    , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, twips(1680, 1170, 1800, 375), Yellow))
-    , optFemale(newOption("optFemale", QStringLiteral("Female"), Frame1, twips(3600, 1170, 1800, 375), Yellow))
+    , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, twips(1680, 1170, 1800, 375),
+                        look::verdana(9, true), Yellow))
+    , optFemale(newOption("optFemale", QStringLiteral("Female"), Frame1, twips(3600, 1170, 1800, 375),
+                          look::verdana(9, true), Yellow))
     , cmdNext(newButton("cmdNext", "Take The &Brain Test Now", clientArea(), twips(2580, 3810, 3600, 495)))
     , cmdExit(newButton("cmdExit", "&Exit", clientArea(), twips(6420, 3810, 1800, 495)))
     , Frame5(new BrandStrip("Frame5", clientArea()))
@@ -76,8 +80,7 @@ frmBrainTestMain::frmBrainTestMain()
     look::setTextColour(Frame1, White);
     txtName->setGeometry(twips(1680, 495, 7200, 375));
     txtName->setFont(look::verdana(9.75, true));
-    look::setBackground(txtName, WindowBlue);
-    look::setTextColour(txtName, Yellow);
+    look::setEntryColours(txtName, WindowBlue, Yellow);
 
     Frame5->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
 

@@ -52,6 +52,7 @@ MouseLabel* newForumBanner(QWidget* parent)
     MouseLabel* banner = newLinkLabel(QStringLiteral("Label61"), brandtext::forumBanner(), parent,
                                       modHelp::GoToHomePage);
     banner->setAlignment(Qt::AlignCenter);
+    banner->setWordWrap(true);
     banner->setFont(look::verdana(8.25, true));
     look::setBackground(banner, StripBlue);
     look::setTextColour(banner, QColor(128, 0, 0));

@@ -39,17 +39,22 @@ void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void setEntryColours(QWidget* entry, const QColor& face, const QColor& text)
+{
+    QPalette palette = entry->palette();
+    palette.setColor(QPalette::Base, face);
+    palette.setColor(QPalette::Text, text);
+    entry->setPalette(palette);
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
     widget->setPalette(palette);
 }
 
@@ -58,6 +63,9 @@ void setButtonColours(QWidget* button, const QColor& face, const QColor& text)
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, face);
     palette.setColor(QPalette::ButtonText, text);
+    const QColor faded((face.red() + text.red()) / 2, (face.green() + text.green()) / 2,
+                       (face.blue() + text.blue()) / 2);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, faded);
     button->setPalette(palette);
 }
 

@@ -22,9 +22,12 @@ int screenWidth();
 // Verdana where it is installed, DejaVu Sans where it is not.
 QFont verdana(qreal points, bool bold = false);
 
+// The background of a window, panel or label.
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
-// Background and text of a button.
+// The face and text of an entry box, list or option circle.
+void setEntryColours(QWidget* entry, const QColor& face, const QColor& text);
+// Face and text of a button; a disabled button shows its text faded into the face.
 void setButtonColours(QWidget* button, const QColor& face, const QColor& text = Qt::black);
 
 QIcon programIcon();

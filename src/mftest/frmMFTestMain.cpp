@@ -2,6 +2,8 @@
 
 #include "links/BrandStrip.h"
 #include "links/CommandButton.h"
+#include "links/Controls.h"
+#include "links/KeyPressTextBox.h"
 #include "links/Look.h"
 #include "links/MouseLabel.h"
 #include "mftest/modMaleFemaleTest.h"
@@ -9,26 +11,19 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
+
+using namespace controls;
 
 namespace {
 
 const MenuDesign Menus = {"nuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2", "mnuMakeMoney",
                           "Make Money &Online"};
 
-const QColor PageBlue(48, 98, 165);
-const QColor LightText(255, 255, 255);
 const QColor HighlightText(255, 232, 150);
-const QColor ButtonFace(255, 224, 192);
-const QColor ButtonText(0, 0, 96);
-const QColor EntryFace(255, 255, 255);
-const QColor EntryText(0, 0, 0);
 
 // The client area, from top to bottom: the forum banner, the pages, the advertising strip.
 constexpr int ClientWidth = 10800;
@@ -61,67 +56,9 @@ const char EntertainmentNote[] = "PS: This test should be taken as a source of e
 const char ResultIntroduction[] =
     "After having taken this test, you will understand how your brain things. Here are the results of your test:";
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(look::px(left), look::px(top), look::px(width), look::px(height));
-}
-
 QRect pageButton(int width)
 {
     return twips((ClientWidth - width) / 2, ButtonTop, width, ButtonHeight);
-}
-
-QLabel* newLabel(const QString& objectName, const QString& text, QWidget* page, const QRect& geometry,
-                 const QFont& font, const QColor& colour = LightText)
-{
-    auto* label = new QLabel(text, page);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    look::setTextColour(label, colour);
-    return label;
-}
-
-QPushButton* newButton(const char* objectName, const char* caption, QWidget* page, const QRect& geometry)
-{
-    auto* button = new CommandButton(QString::fromLatin1(objectName), QString::fromLatin1(caption), page);
-    button->setGeometry(geometry);
-    button->setFont(look::verdana(9, true));
-    look::setButtonColours(button, ButtonFace, ButtonText);
-    return button;
-}
-
-// Entry boxes are white with black text on the blue pages.
-void paintAsEntry(QWidget* control)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Base, EntryFace);
-    palette.setColor(QPalette::Text, EntryText);
-    palette.setColor(QPalette::Button, EntryFace);
-    palette.setColor(QPalette::ButtonText, EntryText);
-    control->setPalette(palette);
-}
-
-QRadioButton* newOption(const char* objectName, QWidget* page, const QRect& geometry)
-{
-    auto* option = new QRadioButton(page);
-    option->setObjectName(QString::fromLatin1(objectName));
-    option->setGeometry(geometry);
-    option->setFont(look::verdana(10, true));
-    // A white circle with a dark dot, beside a light caption.
-    QPalette palette = option->palette();
-    palette.setColor(QPalette::Base, EntryFace);
-    palette.setColor(QPalette::Text, ButtonText);
-    palette.setColor(QPalette::WindowText, LightText);
-    option->setPalette(palette);
-    return option;
-}
-
-bool isAgeDigit(QChar typed)
-{
-    return typed >= u'0' && typed <= u'9';
 }
 
 void showCriticalMessage(QWidget* parent, const char* text)
@@ -138,8 +75,7 @@ frmMFTestMain::frmMFTestMain()
     , pages(new QStackedWidget(clientArea()))
     , fraFullBrand(new BrandStrip("fraFullBrand", clientArea()))
 {
-    look::setBackground(clientArea(), PageBlue);
-    look::setTextColour(clientArea(), LightText);
+    look::setBackground(clientArea(), WindowBlue);
     Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
     pages->setGeometry(twips(0, BannerHeight, ClientWidth, PagesHeight));
     fraFullBrand->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
@@ -164,9 +100,9 @@ void frmMFTestMain::buildDetailsPage()
     const QFont rowFont = look::verdana(9, true);
     const std::array<const char*, 3> rowCaptions = {"Enter Name", "Enter Age", "Select Gender"};
     for (std::size_t row = 0; row < rowCaptions.size(); ++row) {
+        const int top = FirstRowTop + int(row) * RowSpacing;
         lblLabel[row] = newLabel(QStringLiteral("lblLabel_%1").arg(row), QString::fromLatin1(rowCaptions[row]),
-                                 fraDetails, twips(RowCaptionLeft, FirstRowTop + int(row) * RowSpacing, RowCaptionWidth, RowHeight),
-                                 rowFont);
+                                 fraDetails, twips(RowCaptionLeft, top, RowCaptionWidth, RowHeight), rowFont);
         lblLabel[row]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     lblLabel[3] = newLabel(QStringLiteral("lblLabel_3"), QString::fromLatin1(EntertainmentNote), fraDetails,
@@ -179,11 +115,8 @@ void frmMFTestMain::buildDetailsPage()
     const QFont entryFont = look::verdana(9);
     txtName = new QLineEdit(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtAge = new QLineEdit(fraDetails);
-    txtAge->setObjectName(QStringLiteral("txtAge"));
-    // Typed characters are filtered with a message; this also keeps dropped or pasted text out.
-    txtAge->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAge));
-    txtAge->installEventFilter(this);
+    txtAge = new KeyPressTextBox(QStringLiteral("txtAge"), fraDetails,
+                                 [this](int& KeyAscii) { txtAge_KeyPress(KeyAscii); });
     cboSex = new QComboBox(fraDetails);
     cboSex->setObjectName(QStringLiteral("cboSex"));
     cboSex->setEditable(false);
@@ -191,7 +124,6 @@ void frmMFTestMain::buildDetailsPage()
     for (std::size_t row = 0; row < entries.size(); ++row) {
         entries[row]->setGeometry(twips(EntryLeft, FirstRowTop + int(row) * RowSpacing, EntryWidth, RowHeight));
         entries[row]->setFont(entryFont);
-        paintAsEntry(entries[row]);
     }
 
     cmdTest = newButton("cmdTest", "&Take The Masculine Feminine Test", fraDetails, pageButton(4800));
@@ -213,8 +145,10 @@ void frmMFTestMain::buildQuestionPage()
     lblQuestion = newLabel(QStringLiteral("lblQuestion"), QString(), fraQuestion,
                            twips(TextLeft, 900, TextWidth, 900), look::verdana(11, true));
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    optOption1 = newOption("optOption1", fraQuestion, twips(1200, 2100, ClientWidth - 2400, 420));
-    optOption2 = newOption("optOption2", fraQuestion, twips(1200, 2700, ClientWidth - 2400, 420));
+    optOption1 = newOption(QStringLiteral("optOption1"), QString(), fraQuestion,
+                           twips(1200, 2100, ClientWidth - 2400, 420), look::verdana(10, true), White);
+    optOption2 = newOption(QStringLiteral("optOption2"), QString(), fraQuestion,
+                           twips(1200, 2700, ClientWidth - 2400, 420), look::verdana(10, true), White);
     optOption1->setChecked(true);
     cmdNext = newButton("cmdNext", "Next", fraQuestion, pageButton(2400));
     connect(cmdNext, &QPushButton::clicked, this, &frmMFTestMain::cmdNext_Click);
@@ -249,17 +183,6 @@ void frmMFTestMain::ShowMFResult(const qint16& score)
     lblResult[0]->setText(PercentageLine(MFPercent));
     lblResult[1]->setText(QString::fromLatin1(verdict.headline));
     lblResult[2]->setText(QString::fromLatin1(verdict.paragraph));
-}
-
-bool frmMFTestMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtAge && event->type() == QEvent::KeyPress)
-        return ageKeyRefused(static_cast<QKeyEvent*>(event));
-    if (watched == txtAge && event->type() == QEvent::InputMethod) {
-        filterAgeInputMethod(static_cast<QInputMethodEvent*>(event));
-        return true;
-    }
-    return TestWindow::eventFilter(watched, event);
 }
 
 void frmMFTestMain::cmdTest_Click()
@@ -304,44 +227,14 @@ void frmMFTestMain::cmdMain_Click()
     txtName->setFocus();
 }
 
-bool frmMFTestMain::txtAge_KeyPress(QChar typed)
+void frmMFTestMain::txtAge_KeyPress(int& KeyAscii)
 {
-    constexpr char16_t Backspace = 8;
-    constexpr char16_t Enter = 13;
-    if (typed == Backspace || typed == Enter || isAgeDigit(typed))
-        return true;
-    refuseAgeEntry();
-    return false;
-}
-
-bool frmMFTestMain::ageKeyRefused(const QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Paste)) {
-        refuseAgeEntry();
-        return true;
-    }
-    // Moving the focus and deleting forwards are not typing, nor are keys without a character.
-    const int key = event->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || event->text().isEmpty())
-        return false;
-    for (QChar typed : event->text()) {
-        if (!txtAge_KeyPress(typed))
-            return true;
-    }
-    return false;
-}
-
-void frmMFTestMain::filterAgeInputMethod(const QInputMethodEvent* event)
-{
-    for (QChar typed : event->commitString()) {
-        if (txtAge_KeyPress(typed) && isAgeDigit(typed))
-            txtAge->insert(typed);
-    }
-}
-
-void frmMFTestMain::refuseAgeEntry()
-{
+    constexpr int Backspace = 8;
+    constexpr int Enter = 13;
+    if (KeyAscii == Backspace || KeyAscii == Enter || (KeyAscii >= '0' && KeyAscii <= '9'))
+        return;
     showCriticalMessage(this, "Age must be number");
+    KeyAscii = 0;
     txtAge->setFocus();
 }
 

@@ -5,10 +5,9 @@
 #include <array>
 
 class BrandStrip;
+class KeyPressTextBox;
 class MouseLabel;
 class QComboBox;
-class QInputMethodEvent;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,7 +32,7 @@ public:
     QWidget* fraDetails;
     std::array<QLabel*, 5> lblLabel;
     QLineEdit* txtName;
-    QLineEdit* txtAge;
+    KeyPressTextBox* txtAge;
     QComboBox* cboSex;
     QPushButton* cmdTest;
 
@@ -50,9 +49,6 @@ public:
 
     BrandStrip* fraFullBrand;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildDetailsPage();
     void buildQuestionPage();
@@ -61,11 +57,8 @@ private:
     void cmdTest_Click();
     void cmdNext_Click();
     void cmdMain_Click();
-    // Whether a character typed into the age box may go in; refuses it with a message if not.
-    bool txtAge_KeyPress(QChar typed);
-    bool ageKeyRefused(const QKeyEvent* event);
-    void filterAgeInputMethod(const QInputMethodEvent* event);
-    void refuseAgeEntry();
+    // Only digits go into the age; any other character is refused with a message.
+    void txtAge_KeyPress(int& KeyAscii);
 
     void showQuestion();
     void bringToFront(QWidget* page);

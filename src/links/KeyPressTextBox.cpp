@@ -1,4 +1,4 @@
-#include "braintest/KeyPressTextBox.h"
+#include "links/KeyPressTextBox.h"
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "braintest/BrainLook.h"
+#include "links/Controls.h"
 
 #include "links/CommandButton.h"
 #include "links/Look.h"
@@ -6,11 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-namespace brainlook {
-
-namespace {
-const QColor DisabledText(160, 150, 140);
-}
+namespace controls {
 
 QRect twips(int left, int top, int width, int height)
 {
@@ -23,18 +19,14 @@ CommandButton* newButton(const char* objectName, const char* caption, QWidget* p
     button->setGeometry(geometry);
     button->setFont(look::verdana(8.25, true));
     look::setButtonColours(button, ButtonFace);
-    // A disabled button must look it.
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, DisabledText);
-    button->setPalette(palette);
     return button;
 }
 
-QLabel* newLabel(const char* objectName, const QString& text, QWidget* parent, const QRect& geometry,
+QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent, const QRect& geometry,
                  const QFont& font, const QColor& colour)
 {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
+    label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setGeometry(geometry);
@@ -43,24 +35,25 @@ QLabel* newLabel(const char* objectName, const QString& text, QWidget* parent, c
     return label;
 }
 
-QRadioButton* newOption(const char* objectName, const QString& caption, QWidget* parent, const QRect& geometry,
-                        const QColor& colour)
+QRadioButton* newOption(const QString& objectName, const QString& caption, QWidget* parent, const QRect& geometry,
+                        const QFont& font, const QColor& colour)
 {
     auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(QString::fromLatin1(objectName));
+    option->setObjectName(objectName);
     option->setGeometry(geometry);
-    option->setFont(look::verdana(9, true));
+    option->setFont(font);
     look::setTextColour(option, colour);
+    look::setEntryColours(option, White, Qt::black);
     return option;
 }
 
-void clearOptions(QRadioButton* first, QRadioButton* second)
+void clearOptions(std::initializer_list<QRadioButton*> options)
 {
-    for (QRadioButton* option : {first, second}) {
+    for (QRadioButton* option : options) {
         option->setAutoExclusive(false);
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
 }
 
-} // namespace brainlook
+} // namespace controls

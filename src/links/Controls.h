@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class CommandButton;
+class QFont;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+// The controls of the test windows, built alike: all on the same blue, with the same buttons.
+namespace controls {
+
+inline const QColor WindowBlue(48, 98, 165);
+inline const QColor ButtonFace(255, 224, 192);
+inline const QColor White(255, 255, 255);
+
+// A rectangle designed in twips, in logical pixels.
+QRect twips(int left, int top, int width, int height);
+
+// A Verdana bold button on the test windows' button face.
+CommandButton* newButton(const char* objectName, const char* caption, QWidget* parent, const QRect& geometry);
+// A plain-text label that wraps its text.
+QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent, const QRect& geometry,
+                 const QFont& font, const QColor& colour = White);
+// An option button with a light circle and a caption in the colour.
+QRadioButton* newOption(const QString& objectName, const QString& caption, QWidget* parent, const QRect& geometry,
+                        const QFont& font, const QColor& colour);
+// Clears every option of a group, which the user alone cannot do.
+void clearOptions(std::initializer_list<QRadioButton*> options);
+
+} // namespace controls
