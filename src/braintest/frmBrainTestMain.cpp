@@ -81,6 +81,8 @@ frmBrainTestMain::frmBrainTestMain()
     txtName->setGeometry(twips(1680, 495, 7200, 375));
     txtName->setFont(look::verdana(9.75, true));
     look::setEntryColours(txtName, WindowBlue, Yellow);
+    // A screen reader names the box after its caption.
+    Label1->setBuddy(txtName);
 
     Frame5->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
 

@@ -104,6 +104,8 @@ void frmEQTestMain::BuildIntroduction()
     lblLabel[1] = newText("lblLabel_1", QStringLiteral("Enter Name"), fraMain, twips(1080, 1950, 1320, 330),
                           Qt::AlignRight | Qt::AlignVCenter);
     lblLabel[1]->setFont(look::verdana(8.25, true));
+    // A screen reader names the box after its caption.
+    lblLabel[1]->setBuddy(txtName);
 }
 
 void frmEQTestMain::BuildStatementPanel()

@@ -10,8 +10,12 @@ class MouseLabel : public QLabel {
 public:
     explicit MouseLabel(const QString& objectName, const QString& text, QWidget* parent);
 
-    // Shows the pointing hand over the label.
+    // Shows the pointing hand over the label and makes it a link to assistive technology,
+    // which can press it.
     void setHandPointer();
+    bool isLink() const { return m_isLink; }
+    // What a click does, for a screen reader's press.
+    void press() { emit clicked(); }
 
 signals:
     void clicked();
@@ -20,6 +24,9 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_isLink = false;
 };
 
 // A label with the pointing hand that opens one of the maker's pages when clicked.

@@ -124,6 +124,8 @@ void frmMFTestMain::buildDetailsPage()
     for (std::size_t row = 0; row < entries.size(); ++row) {
         entries[row]->setGeometry(twips(EntryLeft, FirstRowTop + int(row) * RowSpacing, EntryWidth, RowHeight));
         entries[row]->setFont(entryFont);
+        // A screen reader names each entry after its caption.
+        lblLabel[row]->setBuddy(entries[row]);
     }
 
     cmdTest = newButton("cmdTest", "&Take The Masculine Feminine Test", fraDetails, pageButton(4800));

@@ -136,6 +136,7 @@ frmMDI::frmMDI()
     Picture6 = new MouseLabel(QStringLiteral("Picture6"), QString(), central);
     Picture6->setFixedHeight(look::px(560));
     Picture6->setHandPointer();
+    Picture6->setAccessibleName(brandtext::forumBanner());
     look::setBackground(Picture6, StripBlue);
     connect(Picture6, &MouseLabel::clicked, this, modHelp::GoToHomePage);
     lblQuorvaneBanner = newLinkLabel(QStringLiteral("lblQuorvaneBanner"), brandtext::forumBanner(), Picture6,
