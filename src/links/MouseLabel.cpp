@@ -7,43 +7,62 @@
 
 namespace {
 
-// A label with the pointing hand is a link: a screen reader announces it as one and can press it.
-class AccessibleLink : public QAccessibleWidget {
+// What a screen reader announces of a mouse label: a label with the pointing hand is a link,
+// which it can press; one with text is a text; one without is a plain panel.
+class AccessibleMouseLabel : public QAccessibleWidget {
 public:
-    explicit AccessibleLink(MouseLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link)
+    explicit AccessibleMouseLabel(MouseLabel* label)
+        : QAccessibleWidget(label)
     {
+    }
+
+    QAccessible::Role role() const override
+    {
+        if (label()->isLink())
+            return QAccessible::Link;
+        return label()->text().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const MouseLabel*>(widget())->text();
+            return label()->text();
         return QAccessibleWidget::text(kind);
     }
 
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return label()->isLink() ? QStringList{pressAction()} : QStringList{};
+    }
 
     void doAction(const QString& actionName) override
     {
-        if (actionName == pressAction())
-            static_cast<MouseLabel*>(widget())->press();
+        if (label()->isLink() && actionName == pressAction())
+            label()->press();
     }
+
+private:
+    MouseLabel* label() const { return static_cast<MouseLabel*>(widget()); }
 };
 
-QAccessibleInterface* accessibleLinks(const QString& className, QObject* object)
+QAccessibleInterface* accessibleMouseLabel(const QString& className, QObject* object)
 {
     if (className != QLatin1String("MouseLabel"))
         return nullptr;
-    auto* label = static_cast<MouseLabel*>(object);
-    return label->isLink() ? new AccessibleLink(label) : nullptr;
+    return new AccessibleMouseLabel(static_cast<MouseLabel*>(object));
 }
 
 } // namespace
 
 MouseLabel::MouseLabel(const QString& objectName, const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+    : QLabel(parent)
 {
+    static const bool announced = [] {
+        QAccessible::installFactory(accessibleMouseLabel);
+        return true;
+    }();
+    Q_UNUSED(announced);
+    setText(text);
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
@@ -51,11 +70,6 @@ MouseLabel::MouseLabel(const QString& objectName, const QString& text, QWidget* 
 
 void MouseLabel::setHandPointer()
 {
-    static const bool linksKnown = [] {
-        QAccessible::installFactory(accessibleLinks);
-        return true;
-    }();
-    Q_UNUSED(linksKnown);
     m_isLink = true;
     setCursor(look::handCursor());
 }

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the real program under Xvfb with the accessibility stack on and walks its tree with
+# atspi_walk.py. Usage: atspi_check.sh PROGRAM
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+home=$(mktemp -d)
+mkdir -m 700 "$home/runtime"
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$home"' EXIT
+
+export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime HOME=$home
+export DISPLAY=:$((200 + RANDOM % 300))
+Xvfb "$DISPLAY" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+
+exec dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    sleep 1
+    QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$1" >/dev/null 2>&1 &
+    timeout 90 /usr/bin/python3 "$2"
+' checker "$program" "$here/atspi_walk.py"

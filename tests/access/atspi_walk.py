@@ -1,0 +1,113 @@
+#!/usr/bin/python3
+"""Walks the accessibility tree of the running program through AT-SPI, as a screen reader
+does, and checks what it announces. Exits non-zero with a message on the first fault."""
+
+import sys
+import time
+
+import pyatspi
+
+
+def fail(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def wait_for(find, what, seconds=15):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    fail("never appeared: " + what)
+
+
+def program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        application = desktop.getChildAtIndex(index)
+        if application is not None and application.name == "ZeltNoggle":
+            return application
+    return None
+
+
+def walk(node):
+    yield node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from walk(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find(role, name):
+    for node in walk(program()):
+        if node.getRole() == role and node.name == name and showing(node):
+            return node
+    return None
+
+
+def press(node):
+    actions = node.queryAction()
+    names = [actions.getName(index) for index in range(actions.nActions)]
+    for index, action in enumerate(names):
+        if action.lower() in ("press", "click"):
+            actions.doAction(index)
+            return
+    fail("%s %r cannot be pressed; its actions: %s" % (node.getRoleName(), node.name, names))
+
+
+def check_every_control_is_named():
+    for node in walk(program()):
+        role = node.getRole()
+        if not showing(node):
+            continue
+        if role in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_LINK,
+                    pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX) and not node.name.strip():
+            parent = node.parent.name if node.parent else ""
+            fail("a %s without a name (in %r)" % (node.getRoleName(), parent))
+
+
+def main():
+    wait_for(program, "the program on the accessibility bus")
+    wait_for(lambda: find(pyatspi.ROLE_PUSH_BUTTON, "Brain Test"), "the Brain Test button")
+
+    links = [node for node in walk(program()) if node.getRole() == pyatspi.ROLE_LINK and showing(node)]
+    link_names = [node.name for node in links]
+    for expected in ("Brain Test", "Emotional Quotient Test", "Masculine Feminine Test"):
+        if expected not in link_names:
+            fail("the launcher label %r is not announced as a link; links: %s" % (expected, link_names))
+    if not any(name.startswith("Home Business Opportunity.") for name in link_names):
+        fail("the offer at the bottom is not announced as a link")
+    if find(pyatspi.ROLE_LINK, "Welcome to Zelt Noggle"):
+        fail("the welcome line is announced as a link")
+    check_every_control_is_named()
+
+    press(find(pyatspi.ROLE_LINK, "Brain Test"))
+    wait_for(lambda: find(pyatspi.ROLE_TEXT, "Name"), "the Brain Test's name box, named after its caption")
+    check_every_control_is_named()
+    for option in ("Male", "Female"):
+        if not find(pyatspi.ROLE_RADIO_BUTTON, option):
+            fail("the option %r is not announced" % option)
+
+    press(find(pyatspi.ROLE_PUSH_BUTTON, "Take The Brain Test Now"))
+
+    def message_text():
+        for node in walk(program()):
+            if node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC) and showing(node) \
+                    and node.name == "Please Enter Your Name":
+                return node
+        return None
+
+    wait_for(message_text, "the message box reading \"Please Enter Your Name\"")
+    press(find(pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    wait_for(lambda: not message_text(), "the message box to close")
+    print("PASS: the accessibility tree reads as it should")
+
+
+if __name__ == "__main__":
+    main()
