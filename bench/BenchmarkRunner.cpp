@@ -30,9 +30,14 @@ namespace {
 constexpr int WarmUpStarts = 2;
 constexpr int ChildTimeoutMs = 60'000;
 
+// The folder that holds the user folders of every run, removed at the end.
+std::string benchRoot;
+
 [[noreturn]] void fail(const std::string& why)
 {
     std::fprintf(stderr, "benchmark: %s\n", why.c_str());
+    if (!benchRoot.empty())
+        std::filesystem::remove_all(benchRoot);
     std::exit(1);
 }
 
@@ -301,10 +306,12 @@ int main(int argc, char* argv[])
     const int startUps = argc > 4 ? std::atoi(argv[4]) : 41;
     const int runsOfTheTests = argc > 5 ? std::atoi(argv[5]) : 15;
 
-    char rootTemplate[] = "/tmp/zelt-bench-XXXXXX";
-    const char* root = mkdtemp(rootTemplate);
-    if (!root)
+    // A desktop session keeps its runtime folder (/run/user/N), where the lock lies, in memory.
+    std::string rootTemplate = access("/dev/shm", W_OK) == 0 ? "/dev/shm/zelt-bench-XXXXXX" : "/tmp/zelt-bench-XXXXXX";
+    if (!mkdtemp(rootTemplate.data()))
         fail("no temporary folder");
+    benchRoot = rootTemplate;
+    const std::string& root = benchRoot;
     const std::string programFolder = newUserFolder(root, "program");
     const std::string baselineFolder = newUserFolder(root, "baseline");
     const std::string testRunsFolder = newUserFolder(root, "testruns");
@@ -332,6 +339,6 @@ int main(int argc, char* argv[])
     printMachine();
     printStartUps(ours, bare, startUps);
     printTestRuns(runs, runsOfTheTests);
-    std::filesystem::remove_all(root);
+    std::filesystem::remove_all(benchRoot);
     return 0;
 }
