@@ -18,5 +18,5 @@ JSON
 export QT_QPA_PLATFORM="offscreen:configfile=$screen"
 
 bench=build-bench/bench
-echo
+printf '\nHeadless, on a 1366x768 screen of the offscreen platform; the baseline is a bare maximised main window with a menu bar.\n'
 "$bench/bench_runner" "$bench/bench_zeltnoggle" "$bench/bench_baseline" "$bench/bench_testruns" "$@"
