@@ -1,0 +1,166 @@
+#include "UserEvent.h"
+
+#include "ControlPaths.h"
+#include "links/MouseLabel.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMDI.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString keyName(const UserEvent& event)
+{
+    if (event.character)
+        return QStringLiteral("'%1'").arg(QLatin1Char(event.character));
+    return QKeySequence(event.key | event.modifiers).toString();
+}
+
+QString aboutAnswerName(UserEvent::AboutAnswer answer)
+{
+    switch (answer) {
+    case UserEvent::AboutAnswer::Ok: return QStringLiteral("OK");
+    case UserEvent::AboutAnswer::HomePageThenOk: return QStringLiteral("home page, then OK");
+    case UserEvent::AboutAnswer::CoBrandThenOk: return QStringLiteral("co-brand offer, then OK");
+    case UserEvent::AboutAnswer::Escape: return QStringLiteral("Escape");
+    }
+    return {};
+}
+
+void click(QWidget* control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, clickPoint(control));
+}
+
+// Answers the About box that the menu item has just opened, from inside its modal loop.
+void answerAboutBox(UserEvent::AboutAnswer answer, EventOutcome& outcome)
+{
+    auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+    if (!about)
+        return;
+    outcome.answeredAboutBox = true;
+    // A window manager gives a new modal box the keyboard; the headless platform leaves it with
+    // the window behind, whose own keys would then take the user's Escape.
+    QApplication::setActiveWindow(about);
+    if (answer == UserEvent::AboutAnswer::HomePageThenOk)
+        click(about->lblHomePage);
+    else if (answer == UserEvent::AboutAnswer::CoBrandThenOk)
+        click(about->lblCoBrand);
+
+    if (answer == UserEvent::AboutAnswer::Escape)
+        QTest::keyClick(about, Qt::Key_Escape);
+    else
+        click(about->cmdOK);
+
+    if (about->isVisible()) {
+        outcome.problem = QStringLiteral("About box: still open after %1").arg(aboutAnswerName(answer));
+        about->reject();
+    }
+}
+
+QWidget* keyboardTarget(frmMDI& mainWindow)
+{
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused : &mainWindow;
+}
+
+void typeKey(const UserEvent& event, frmMDI& mainWindow)
+{
+    QWidget* target = keyboardTarget(mainWindow);
+    if (event.character)
+        QTest::keyClick(target, event.character, event.modifiers);
+    else
+        QTest::keyClick(target, event.key, event.modifiers);
+}
+
+EventOutcome clickControl(const UserEvent& event, frmMDI& mainWindow)
+{
+    QWidget* control = controlAt(event.target, mainWindow);
+    if (!control)
+        return {};
+    const bool closes = control == mainWindow.cmdMdiExit;
+    click(control);
+    EventOutcome outcome;
+    outcome.closedMainWindow = closes;
+    return outcome;
+}
+
+EventOutcome chooseMenuItem(const UserEvent& event, frmMDI& mainWindow)
+{
+    for (QAction* item : menuItems(mainWindow)) {
+        if (menuItemPath(item) != event.target)
+            continue;
+        const bool closes = item == mainWindow.menus.mnuExit;
+        EventOutcome outcome;
+        outcome.closedMainWindow = closes;
+        // The timer fires inside the About box's modal loop, or, when the item opens no box, is
+        // gone with this function.
+        QTimer answerer;
+        answerer.setSingleShot(true);
+        QObject::connect(&answerer, &QTimer::timeout, [&outcome, answer = event.aboutAnswer] {
+            answerAboutBox(answer, outcome);
+        });
+        answerer.start(0);
+        item->trigger();
+        return outcome;
+    }
+    return {};
+}
+
+EventOutcome closeWindow(const UserEvent& event, frmMDI& mainWindow)
+{
+    if (event.target == mainWindow.objectName()) {
+        mainWindow.close();
+        EventOutcome outcome;
+        outcome.closedMainWindow = true;
+        return outcome;
+    }
+    for (TestWindow* window : shownTestWindows(mainWindow)) {
+        if (window->objectName() == event.target)
+            window->close();
+    }
+    return {};
+}
+
+} // namespace
+
+QString UserEvent::describe() const
+{
+    switch (kind) {
+    case Kind::Click: return QStringLiteral("click %1").arg(target);
+    case Kind::Hover: return QStringLiteral("mouse over %1").arg(target);
+    case Kind::Key: return QStringLiteral("key %1").arg(keyName(*this));
+    case Kind::ChooseEntry: return QStringLiteral("%1 in %2").arg(keyName(*this), target);
+    case Kind::MenuItem: return QStringLiteral("menu %1 (About box answered: %2)").arg(target, aboutAnswerName(aboutAnswer));
+    case Kind::CloseWindow: return QStringLiteral("close box of %1").arg(target);
+    }
+    return {};
+}
+
+EventOutcome perform(const UserEvent& event, frmMDI& mainWindow)
+{
+    switch (event.kind) {
+    case UserEvent::Kind::Click: return clickControl(event, mainWindow);
+    case UserEvent::Kind::Hover:
+        if (QWidget* control = controlAt(event.target, mainWindow))
+            QTest::mouseMove(control, clickPoint(control));
+        return {};
+    case UserEvent::Kind::Key: typeKey(event, mainWindow); return {};
+    case UserEvent::Kind::ChooseEntry:
+        if (QWidget* list = controlAt(event.target, mainWindow)) {
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, event.key);
+        }
+        return {};
+    case UserEvent::Kind::MenuItem: return chooseMenuItem(event, mainWindow);
+    case UserEvent::Kind::CloseWindow: return closeWindow(event, mainWindow);
+    }
+    return {};
+}
