@@ -74,7 +74,7 @@ find_main_window() {
 # Logical pixels from the top-left corner of the banner strip.
 point_main() { point_screen $((main_left + $1 * scale)) $((main_top + $2 * scale)); }
 click_main() { point_main "$@"; xdotool click 1; }
-click_test_button() { # index 0, 2, 1 from left to right
+click_test_button() { # index 0, 2, 1 from left to right; frmMDI's cmdSelectOption_N
     local lefts=(1335 8295 4815)
     local container_left=$(((logical_width - $(px 10935)) / 2))
     local container_top=$((($(px 900) - $(px 800)) / 2))
@@ -101,7 +101,7 @@ xdotool key n
 find_main_window
 shoot main-window 1.5
 
-point_main $((logical_width / 2)) $(($(px 560) + $(px 900) + $(px 2760) + 10))
+point_main $((logical_width / 2)) $(($(px 560) + $(px 900) + $(px 2760) + 10)) # lblCaption_3, "Brain Test"
 shoot main-window-hover
 point_main 5 $(($(px 560) + $(px 900) + $(px 1500)))
 
@@ -126,8 +126,12 @@ nudge() { echo $(($1 + ($2 % 2) * 300)); }
 # The Brain Test: an answer is chosen with the mouse and confirmed with "&Next" (Alt+N); "Show My
 # Ability" has no mnemonic and is the default button (Enter). The right-brain answer is the
 # first one of questions 1, 4, 7, 8, 9, 11, 16, 17 and 20.
+# Where frmBrainTestDisplay's controls lie, in twips from its client area: optAnswerOne and
+# optAnswerTwo, and on a tie cmdRightBrainResponsible and cmdLeftBrainResponsible.
+brain_answer_left=870 brain_answer_tops=(2857 3337)
+brain_explanation_top=4680 brain_right_left=2910 brain_left_left=7890
 brain_answer() { # question number, answer 1 or 2
-    if [ "$2" = 1 ]; then click_test "$(nudge 870 "$1")" 2857; else click_test "$(nudge 870 "$1")" 3337; fi
+    click_test "$(nudge "$brain_answer_left" "$1")" "${brain_answer_tops[$2 - 1]}"
 }
 brain_run() { # twenty answers, 1 or 2 each; starts from the entry page with the details filled in
     press alt+b
@@ -162,8 +166,9 @@ brain_answer 1 1
 shoot braintest-question
 press alt+b # back to the entry page, where the name and sex are kept
 
-all_first=(1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1)
-brain_run "${all_first[@]}"
+# The first answer everywhere gives 9 right-brain answers, the second everywhere 11; the first
+# everywhere but "Faces" on question 2 gives 10, a tie.
+brain_run 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1
 shoot braintest-left
 press alt+b
 brain_run 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2
@@ -171,14 +176,15 @@ shoot braintest-right
 press alt+b
 brain_run 1 2 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1
 shoot braintest-tie
-explanation_buttons_top=$((570 + 720 + 3120 + 60 + 210))
-click_test 2910 "$explanation_buttons_top"
+click_test "$brain_right_left" "$brain_explanation_top"
 shoot braintest-tie-right
-click_test 7890 "$explanation_buttons_top"
+click_test "$brain_left_left" "$brain_explanation_top"
 shoot braintest-tie-left
 
 # The Emotional Quotient Test: each statement's choice by mouse, "Next &Question" by Alt+Q.
-# Choice i (0 "Strongly Agree" to 4 "Strongly Disagree") earns 5 - i points.
+# Choice i (0 "Strongly Agree" to 4 "Strongly Disagree") earns 5 - i points; optAnswerChoice_i
+# lies at these twips from frmEQTestMain's client area.
+eq_choice() { click_test "$(nudge 1300 "$1")" $((2175 + $2 * 360)); } # statement number, choice
 eq_run() { # band number, fifteen choices
     local band=$1 statement=0 choice
     shift
@@ -186,7 +192,7 @@ eq_run() { # band number, fifteen choices
     press alt+s
     for choice in "$@"; do
         statement=$((statement + 1))
-        click_test "$(nudge 1300 "$statement")" $((2175 + choice * 360))
+        eq_choice "$statement" "$choice"
         press alt+q
     done
     shoot "eqtest-band-$band"
@@ -201,9 +207,10 @@ xdotool key Return
 wait_gone "$message_box"
 xdotool type anna
 press alt+s
-click_test 1300 $((2175 + 2 * 360))
+eq_choice 1 2
 shoot eqtest-question
 open_test 2 7590
+# Totals of 15, 31, 45, 60 and 75 points.
 eq_run 1 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4
 eq_run 2 2 3 3 3 3 3 3 3 3 3 3 3 3 3 3
 eq_run 3 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2
@@ -212,8 +219,10 @@ eq_run 5 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0
 
 # The Masculine Feminine Test: answers and "Next" by mouse. The first answer is the masculine
 # one of questions 2, 4, 8, 10, 13, 14, 17 and 20.
+# Where frmMFTestMain's optOption1, optOption2 and cmdNext lie, in twips from its client area.
+mf_answer_left=1350 mf_answer_tops=(2685 3285) mf_next_left=5100 mf_next_top=5175
 mf_answer() { # question number, answer 1 or 2
-    if [ "$2" = 1 ]; then click_test "$(nudge 1350 "$1")" 2685; else click_test "$(nudge 1350 "$1")" 3285; fi
+    click_test "$(nudge "$mf_answer_left" "$1")" "${mf_answer_tops[$2 - 1]}"
 }
 mf_run() { # verdict name, twenty answers
     local verdict=$1 question=0 answer
@@ -225,7 +234,7 @@ mf_run() { # verdict name, twenty answers
     for answer in "$@"; do
         question=$((question + 1))
         mf_answer "$question" "$answer"
-        click_test "$(nudge 5100 "$question")" 5175
+        click_test "$(nudge "$mf_next_left" "$question")" "$mf_next_top"
     done
     shoot "mftest-$verdict"
     press alt+m # "Back To &Main" clears the details and puts the focus into the name
@@ -244,6 +253,7 @@ press alt+t
 mf_answer 1 2
 shoot mftest-question
 open_test 1 10800
+# 8, 12 and 10 masculine answers.
 mf_run feminine 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1
 mf_run masculine 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2
 mf_run balanced 2 1 2 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1
