@@ -71,7 +71,9 @@ void setButtonColours(QWidget* button, const QColor& face, const QColor& text)
 
 QIcon programIcon()
 {
-    return icon(QStringLiteral("program"));
+    // One icon for every window, so its drawing is rendered once and reused.
+    static const QIcon program = icon(QStringLiteral("program"));
+    return program;
 }
 
 QIcon icon(const QString& resourceName)
@@ -80,20 +82,22 @@ QIcon icon(const QString& resourceName)
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(resourceName));
 }
 
+// Drawn straight from the SVG: an icon of fixed size needs none of QIcon's machinery.
+QPixmap iconPixmap(const QString& resourceName, QSize size, qreal ratio)
+{
+    registerIcons();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(QStringLiteral(":/icons/%1.svg").arg(resourceName)).render(&painter, QRectF(QPointF(), size));
+    return pixmap;
+}
+
 QCursor handCursor()
 {
-    static const QCursor cursor = [] {
-        registerIcons();
-        const qreal ratio = qGuiApp->devicePixelRatio();
-        QPixmap pixmap(QSize(32, 32) * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        QSvgRenderer(QStringLiteral(":/icons/hand.svg")).render(&painter, QRectF(0, 0, 32, 32));
-        painter.end();
-        // The tip of the index finger is the hot spot.
-        return QCursor(pixmap, 11, 1);
-    }();
+    // The tip of the index finger is the hot spot.
+    static const QCursor cursor(iconPixmap(QStringLiteral("hand"), QSize(32, 32), qGuiApp->devicePixelRatio()), 11, 1);
     return cursor;
 }
 

@@ -32,6 +32,8 @@ void setButtonColours(QWidget* button, const QColor& face, const QColor& text = 
 
 QIcon programIcon();
 QIcon icon(const QString& resourceName);
+// The icon drawn at that size in logical pixels, for a screen of that device pixel ratio.
+QPixmap iconPixmap(const QString& resourceName, QSize size, qreal ratio);
 // The pointing hand shown over every link.
 QCursor handCursor();
 

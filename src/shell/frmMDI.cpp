@@ -164,7 +164,7 @@ frmMDI::frmMDI()
         auto* icon = new QLabel(picButtonContainer);
         icon->setObjectName(QString::fromLatin1(design.iconControl));
         icon->setGeometry(look::px(design.iconLeft), look::px(180), look::px(510), look::px(510));
-        icon->setPixmap(look::icon(QString::fromLatin1(design.iconName)).pixmap(icon->size(), devicePixelRatioF()));
+        icon->setPixmap(look::iconPixmap(QString::fromLatin1(design.iconName), icon->size(), devicePixelRatioF()));
         icon->setAlignment(Qt::AlignCenter);
     }
     Picture2 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture2"));
