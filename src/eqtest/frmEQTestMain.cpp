@@ -150,7 +150,7 @@ void frmEQTestMain::BuildResultPanel()
     lblResult[0]->setFont(look::verdana(9.75, true));
     look::setTextColour(lblResult[0], HeadlineText);
 
-    lblResult[1] = newText("lblResult_1", QString(), fraResult, twips(TextMargin, 1590, TextWidth, 1230),
+    lblResult[1] = newText("lblResult_1", QString(), fraResult, twips(TextMargin, 1680, TextWidth, 1140),
                            Qt::AlignLeft | Qt::AlignTop);
 
     cmdBack = newButton("cmdBack", "&Back To Main", fraResult, twips(2895, 2850, 1800, 420));

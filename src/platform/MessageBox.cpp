@@ -1,9 +1,13 @@
 #include "platform/MessageBox.h"
 
+#include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace platform {
 namespace {
+
+constexpr int MinimumTextWidth = 240;
 
 MessageHandler& messageHandler()
 {
@@ -36,6 +40,12 @@ MessageAnswer showMessage(QWidget* parent, const Message& message)
     QMessageBox box(boxIcon(message.icon), QString::fromLatin1(ProgramTitle), shownText,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    // Wide enough that a window manager shows the whole title over a short text.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(MinimumTextWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    // Plain buttons: the style's small bitmap icons blur on large screens.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     const int pressed = box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;

@@ -21,6 +21,11 @@ TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& c
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_clientArea->setFixedSize(clientSize);
+    // The focus frame stands out against the blue of the test windows.
+    QPalette palette = m_clientArea->palette();
+    palette.setColor(QPalette::Highlight, QColor(255, 200, 0));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    m_clientArea->setPalette(palette);
     m_clientArea->setFont(look::verdana(8.25));
     setWidget(m_clientArea);
 
