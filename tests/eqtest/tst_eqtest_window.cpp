@@ -1,4 +1,5 @@
 #include "eqtest/frmEQTestMain.h"
+#include "eqtest/modEmotionalQuotientTest.h"
 #include "links/Look.h"
 #include "links/MouseLabel.h"
 #include "shell/frmMDI.h"
@@ -23,23 +24,12 @@ const QString Introduction =
     "Emotional Quotient Test attempts to give you a more clear picture about yourself so that you can work on "
     "the areas that are weak for you to lead a better life.";
 
-const QStringList Statements = {
-    "Setbacks don't affect me very badly.",
-    "I take my time coming to conclusions and am not hasty in making decisions.",
-    "I make time for myself to think about what I want in life.",
-    "I do not hide my feelings.",
-    "I am sensitive to other people's needs.",
-    "I manage to cool down quickly even if I lose my temper.",
-    "I confess my mistakes and do not pass blame to someone else.",
-    "I always focus on the bigger picture than get lost in small useless details.",
-    "Negativity doesn't bother me.",
-    "I can work well under pressure.",
-    "I am open to feedback and criticism.",
-    "I believe I am enjoying my life to the maximum.",
-    "I can differentiate between the different feelings I feel.",
-    "I feel confident and secure about myself.",
-    "I feel excited on accomplishing my goals.",
-};
+// The statements as the bank holds them; the bank's own test checks them against the quotes.
+QString bankStatement(int index)
+{
+    modEmotionalQuotientTest::LoadEQStatements();
+    return modEmotionalQuotientTest::EQStatements[std::size_t(index)];
+}
 
 template <class Control>
 Control* control(QObject* window, const QString& objectName)
@@ -267,7 +257,7 @@ void TestEQWindow::anyOtherNameStartsOnTheFirstStatement()
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(panelNameInFront(m_window), QStringLiteral("fraQuestion"));
     QCOMPARE(control<QLabel>(m_window, "lblQuestionNo")->text(), QStringLiteral("Question 1 of 15"));
-    QCOMPARE(control<QLabel>(m_window, "lblQuestion")->text(), Statements[0]);
+    QCOMPARE(control<QLabel>(m_window, "lblQuestion")->text(), bankStatement(0));
     QVERIFY(choice(m_window, 0)->isChecked());
 }
 
@@ -296,7 +286,7 @@ void TestEQWindow::fifteenNextsWalkTheStatementsToAnOutstandingEQ()
     for (int number = 1; number <= 15; ++number) {
         QCOMPARE(panelNameInFront(m_window), QStringLiteral("fraQuestion"));
         QCOMPARE(position->text(), QStringLiteral("Question %1 of 15").arg(number));
-        QCOMPARE(statement->text(), Statements[number - 1]);
+        QCOMPARE(statement->text(), bankStatement(number - 1));
         QVERIFY(choice(m_window, 0)->isChecked());
         QTest::mouseClick(next, Qt::LeftButton);
     }
