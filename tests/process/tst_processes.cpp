@@ -1,0 +1,154 @@
+#include "ProgramCopy.h"
+#include "XSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// How often two copies are started at the same instant.
+constexpr int SimultaneousStarts = 20;
+
+// The child cannot write a byte to any file, so the lock cannot record who holds it.
+void forbidFileWrites()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {0, 0};
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace
+
+class TestProcesses : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void twoCopiesStartedTogetherLeaveOneRunning();
+    void copyKilledHardDoesNotBlockTheNextStart();
+    void copyWhoseLockCannotBeWrittenStillStarts_data();
+    void copyWhoseLockCannotBeWrittenStillStarts();
+
+private:
+    CopyEnvironment freshEnvironment() const;
+
+    std::unique_ptr<XSession> m_session;
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void TestProcesses::initTestCase()
+{
+    m_session = std::make_unique<XSession>();
+    QVERIFY2(m_session->failure().isEmpty(), qPrintable(m_session->failure()));
+}
+
+void TestProcesses::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QDir folder(m_folder->path());
+    for (const char* name : {"config", "runtime", "home", "temp"})
+        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
+    QFile::setPermissions(folder.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+CopyEnvironment TestProcesses::freshEnvironment() const
+{
+    const QDir folder(m_folder->path());
+    return {folder.filePath(QStringLiteral("config")), folder.filePath(QStringLiteral("runtime")),
+            folder.filePath(QStringLiteral("home")), folder.filePath(QStringLiteral("temp")), {}};
+}
+
+void TestProcesses::twoCopiesStartedTogetherLeaveOneRunning()
+{
+    for (int round = 1; round <= SimultaneousStarts; ++round) {
+        ProgramCopy first(*m_session, freshEnvironment());
+        ProgramCopy second(*m_session, freshEnvironment());
+        const ProgramCopy::Gate gate(QDir(m_folder->path()).filePath(QStringLiteral("gate")));
+        first.startBehind(gate);
+        second.startBehind(gate);
+        QVERIFY(first.waitForStarted() && second.waitForStarted());
+        gate.open();
+
+        ProgramCopy* running = nullptr;
+        ProgramCopy* refused = nullptr;
+        QVERIFY2(waitUntil([&] {
+            for (auto [one, other] : {std::pair {&first, &second}, std::pair {&second, &first}}) {
+                if (one->showsMainWindow() && other->showsMessageBox()) {
+                    running = one;
+                    refused = other;
+                }
+            }
+            return running != nullptr;
+        }, 60000),
+                 qPrintable(QStringLiteral("round %1: not one main window and one message\n%2\n%3")
+                                .arg(round)
+                                .arg(first.output(), second.output())));
+
+        QVERIFY2(!refused->showsMainWindow(), qPrintable(QStringLiteral("round %1").arg(round)));
+        QVERIFY(m_session->pressKeys(refused->waitForMessageBox(), QStringLiteral("Return")));
+        QVERIFY2(refused->endsCleanly(), qPrintable(refused->output()));
+
+        QVERIFY2(running->showsMainWindow(), qPrintable(QStringLiteral("round %1").arg(round)));
+        QVERIFY(!running->showsMessageBox());
+        QVERIFY(running->closeMainWindow());
+        QVERIFY2(running->endsCleanly(), qPrintable(running->output()));
+    }
+}
+
+void TestProcesses::copyKilledHardDoesNotBlockTheNextStart()
+{
+    ProgramCopy killed(*m_session, freshEnvironment());
+    killed.start();
+    QVERIFY(!killed.waitForMainWindow().isEmpty());
+    killed.killHard();
+
+    ProgramCopy next(*m_session, freshEnvironment());
+    next.start();
+    QVERIFY2(!next.waitForMainWindow().isEmpty(), qPrintable(next.output()));
+    QVERIFY(!next.showsMessageBox());
+    QVERIFY(next.closeMainWindow());
+    QVERIFY2(next.endsCleanly(), qPrintable(next.output()));
+}
+
+void TestProcesses::copyWhoseLockCannotBeWrittenStillStarts_data()
+{
+    QTest::addColumn<QString>("runtimeFolder");
+    QTest::addColumn<bool>("filesCannotGrow");
+    QTest::newRow("runtime folder is a file") << QStringLiteral("file") << false;
+    QTest::newRow("runtime folder lies under a file") << QStringLiteral("file/runtime") << false;
+    QTest::newRow("no byte can be written") << QStringLiteral("runtime") << true;
+}
+
+void TestProcesses::copyWhoseLockCannotBeWrittenStillStarts()
+{
+    QFETCH(QString, runtimeFolder);
+    QFETCH(bool, filesCannotGrow);
+    const QDir folder(m_folder->path());
+    QFile file(folder.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    CopyEnvironment environment = freshEnvironment();
+    environment.runtimeFolder = folder.filePath(runtimeFolder);
+    if (filesCannotGrow)
+        environment.beforeStart = forbidFileWrites;
+    // The lock's other place, the temporary folder, cannot be written either.
+    environment.tempFolder = environment.runtimeFolder;
+
+    ProgramCopy copy(*m_session, environment);
+    copy.start();
+    QVERIFY2(!copy.waitForMainWindow().isEmpty(), qPrintable(copy.output()));
+    QVERIFY(!copy.showsMessageBox());
+    QVERIFY(copy.closeMainWindow());
+    QVERIFY2(copy.endsCleanly(), qPrintable(copy.output()));
+}
+
+QTEST_GUILESS_MAIN(TestProcesses)
+#include "tst_processes.moc"
