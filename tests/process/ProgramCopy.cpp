@@ -92,6 +92,10 @@ void ProgramCopy::killHard()
 
 QString ProgramCopy::output()
 {
+    if (m_process.state() == QProcess::Running)
+        m_process.waitForReadyRead(200);
+    else
+        m_process.waitForFinished(1000);
     m_output += m_process.readAll();
     return QString::fromLocal8Bit(m_output);
 }
