@@ -90,9 +90,13 @@ QString XSession::run(const QString& program, const QStringList& arguments) cons
 QStringList XSession::windowsOf(qint64 pid, const QString& title) const
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                           QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), pattern})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList search = {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), pattern};
+    // A search gives up when a window goes while it looks; a second one sees the rest.
+    QStringList windows = run(QStringLiteral("xdotool"), search).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (windows.isEmpty())
+        windows = run(QStringLiteral("xdotool"), search).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return windows;
 }
 
 QString XSession::waitForWindow(qint64 pid, const QString& title, int milliseconds) const
