@@ -13,14 +13,24 @@ QShortcut* newWindowKey(QWidget* window, Qt::Key key)
     return shortcut;
 }
 
+// A key meant for a box open over the window never presses the window's buttons.
+bool boxIsOpen()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 } // namespace
 
 void setDefaultAndCancelButtons(QWidget* window, QAbstractButton* defaultButton, QAbstractButton* cancelButton)
 {
-    QObject::connect(newWindowKey(window, Qt::Key_Escape), &QShortcut::activated, cancelButton,
-                     &QAbstractButton::click);
+    QObject::connect(newWindowKey(window, Qt::Key_Escape), &QShortcut::activated, cancelButton, [cancelButton] {
+        if (!boxIsOpen())
+            cancelButton->click();
+    });
     for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
         QObject::connect(newWindowKey(window, enter), &QShortcut::activated, defaultButton, [window, defaultButton] {
+            if (boxIsOpen())
+                return;
             auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
             (focused && window->isAncestorOf(focused) ? focused : defaultButton)->click();
         });

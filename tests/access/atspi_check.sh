@@ -18,5 +18,5 @@ exec dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     sleep 1
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$1" >/dev/null 2>&1 &
-    timeout 90 /usr/bin/python3 "$2"
+    timeout 150 /usr/bin/python3 "$2"
 ' checker "$program" "$here/atspi_walk.py"

@@ -73,7 +73,8 @@ def check_every_control_is_named():
 
 
 def main():
-    wait_for(program, "the program on the accessibility bus")
+    # A slow start (a sanitized build on a busy machine) takes its time to join the bus.
+    wait_for(program, "the program on the accessibility bus", seconds=60)
     wait_for(lambda: find(pyatspi.ROLE_PUSH_BUTTON, "Brain Test"), "the Brain Test button")
 
     links = [node for node in walk(program()) if node.getRole() == pyatspi.ROLE_LINK and showing(node)]

@@ -53,6 +53,7 @@ private slots:
     void exitClosesOnlyThatWindow();
     void anInterruptedRunStartsAgainAtQuestionOne();
     void linksAndAboutLeaveTheRunWhereItWas();
+    void keysMeantForABoxOverTheWindowPressNothing();
 
 private:
     frmBrainTestMain* openEntryWindow();
@@ -604,6 +605,29 @@ void TestBrainWindows::anInterruptedRunStartsAgainAtQuestionOne()
     answer("22222222222222222222");
     QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
              QStringLiteral("Your Right Brain is more Dominant Than Your Left Brain"));
+}
+
+void TestBrainWindows::keysMeantForABoxOverTheWindowPressNothing()
+{
+    frmBrainTestDisplay* window = startRun();
+    answer("1");
+    auto* second = control<QRadioButton>(window, "optAnswerTwo");
+    choose(second);
+    second->setFocus();
+    bool boxWasOpen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        boxWasOpen = box != nullptr;
+        QTest::keyClick(second, Qt::Key_Escape);
+        QTest::keyClick(second, Qt::Key_Return);
+        if (box)
+            box->close();
+    });
+    trigger(window, "mnuAbout");
+
+    QVERIFY(boxWasOpen);
+    QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(1));
+    QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[1]);
 }
 
 void TestBrainWindows::linksAndAboutLeaveTheRunWhereItWas()
