@@ -71,15 +71,21 @@ bool ProgramCopy::showsMessageBox() const
     return !m_session.windowsOf(pid(), QString::fromLatin1(MessageBoxTitle)).isEmpty();
 }
 
-bool ProgramCopy::closeMainWindow() const
+bool ProgramCopy::closeMainWindow()
 {
-    const QString window = waitForMainWindow(5000);
-    return !window.isEmpty() && m_session.pressKeys(window, QStringLiteral("alt+F4"));
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const QString window = waitForMainWindow(5000);
+        if (window.isEmpty() || !m_session.pressKeys(window, QStringLiteral("alt+F4")))
+            return m_process.state() == QProcess::NotRunning;
+        if (m_process.waitForFinished(5000))
+            return true;
+    }
+    return false;
 }
 
 bool ProgramCopy::endsCleanly(int milliseconds)
 {
-    if (!m_process.waitForFinished(milliseconds))
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(milliseconds))
         return false;
     return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }

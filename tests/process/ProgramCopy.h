@@ -34,8 +34,9 @@ public:
     bool showsMainWindow() const;
     bool showsMessageBox() const;
 
-    // Closes the main window with the window manager's close command.
-    bool closeMainWindow() const;
+    // Closes the main window with the window manager's close command, again if a busy
+    // machine let the first one go astray, until the program has ended.
+    bool closeMainWindow();
     // Ends and reports whether the program ended by itself, cleanly (exit code 0, so no
     // sanitizer report either); the output is kept for the failure message.
     bool endsCleanly(int milliseconds = 30000);
