@@ -6,9 +6,6 @@
 
 namespace {
 
-const QColor StripBlue(192, 192, 255);
-const QColor OfferText(0, 0, 128);
-
 MouseLabel* newOffer(const char* objectName, const char* text, QWidget* strip, void (*linkOperation)())
 {
     MouseLabel* label = newLinkLabel(QString::fromLatin1(objectName), QString::fromLatin1(text), strip,
@@ -16,8 +13,8 @@ MouseLabel* newOffer(const char* objectName, const char* text, QWidget* strip, v
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(look::verdana(8.25, true));
-    look::setBackground(label, StripBlue);
-    look::setTextColour(label, OfferText);
+    look::setBackground(label, look::StripBlue);
+    look::setTextColour(label, look::OfferText);
     return label;
 }
 
@@ -36,7 +33,7 @@ BrandStrip::BrandStrip(const char* objectName, QWidget* parent)
     , lblCobrand(newOffer("lblCobrand", brandtext::CoBrand, this, modHelp::GoToCoBrand))
 {
     setObjectName(QString::fromLatin1(objectName));
-    look::setBackground(this, StripBlue);
+    look::setBackground(this, look::StripBlue);
     lblFullBrand->raise();
 }
 
@@ -54,7 +51,7 @@ MouseLabel* newForumBanner(QWidget* parent)
     banner->setAlignment(Qt::AlignCenter);
     banner->setWordWrap(true);
     banner->setFont(look::verdana(8.25, true));
-    look::setBackground(banner, StripBlue);
-    look::setTextColour(banner, QColor(128, 0, 0));
+    look::setBackground(banner, look::StripBlue);
+    look::setTextColour(banner, look::BannerText);
     return banner;
 }

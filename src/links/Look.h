@@ -16,6 +16,13 @@ constexpr int px(int twips)
     return (twips + 7) / 15;
 }
 
+// The light blue of the banner and advertising strips, and the grey of the main window's buttons.
+inline const QColor StripBlue(192, 192, 255);
+inline const QColor ButtonGrey(192, 192, 192);
+// The text of the forum banners and of the offers on the strips.
+inline const QColor BannerText(128, 0, 0);
+inline const QColor OfferText(0, 0, 128);
+
 // The width of the whole screen in logical pixels; windows are centred on it.
 int screenWidth();
 

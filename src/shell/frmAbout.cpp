@@ -96,7 +96,7 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setFont(look::verdana(8.25, true));
-    look::setButtonColours(cmdOK, QColor(192, 192, 192));
+    look::setButtonColours(cmdOK, look::ButtonGrey);
     cmdOK->setGeometry(look::px(5400), look::px(3360), look::px(1260), look::px(345));
     // Enter presses OK as the default button; Escape closes the dialog as its cancel button.
     cmdOK->setDefault(true);

@@ -21,8 +21,6 @@
 
 namespace {
 
-const QColor StripBlue(192, 192, 255);
-const QColor ButtonGrey(192, 192, 192);
 
 std::map<TestWindowId, frmMDI::TestWindowFactory>& factories()
 {
@@ -96,7 +94,7 @@ QPushButton* newGreyButton(const QString& objectName, const QString& caption, QW
 {
     auto* button = new CommandButton(objectName, caption, parent);
     button->setFont(look::verdana(8.25, true));
-    look::setButtonColours(button, ButtonGrey);
+    look::setButtonColours(button, look::ButtonGrey);
     return button;
 }
 
@@ -137,12 +135,12 @@ frmMDI::frmMDI()
     Picture6->setFixedHeight(look::px(560));
     Picture6->setHandPointer();
     Picture6->setAccessibleName(brandtext::forumBanner());
-    look::setBackground(Picture6, StripBlue);
+    look::setBackground(Picture6, look::StripBlue);
     connect(Picture6, &MouseLabel::clicked, this, modHelp::GoToHomePage);
     lblQuorvaneBanner = newLinkLabel(QStringLiteral("lblQuorvaneBanner"), brandtext::forumBanner(), Picture6,
                                      modHelp::GoToHomePage);
     lblQuorvaneBanner->setFont(look::verdana(9.75, true));
-    look::setTextColour(lblQuorvaneBanner, QColor(128, 0, 0));
+    look::setTextColour(lblQuorvaneBanner, look::BannerText);
     lblQuorvaneBanner->adjustSize();
     lblQuorvaneBanner->move(0, (Picture6->height() - lblQuorvaneBanner->height()) / 2);
     rows->addWidget(Picture6);
@@ -206,7 +204,7 @@ frmMDI::frmMDI()
     rows->addWidget(clientArea, 1);
 
     PicCoBrand = newStrip(QStringLiteral("PicCoBrand"), 735, central);
-    look::setBackground(PicCoBrand, StripBlue);
+    look::setBackground(PicCoBrand, look::StripBlue);
     cmdMdiExit = newGreyButton(QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), PicCoBrand);
     cmdMdiExit->setGeometry(0, look::px(120), look::px(1335), look::px(495));
     connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
@@ -215,7 +213,7 @@ frmMDI::frmMDI()
     Label7->setFont(look::verdana(8.25, true));
     Label7->setWordWrap(true);
     Label7->setAlignment(Qt::AlignCenter);
-    look::setTextColour(Label7, QColor(0, 0, 128));
+    look::setTextColour(Label7, look::OfferText);
     rows->addWidget(PicCoBrand);
 
     setCentralWidget(central);
