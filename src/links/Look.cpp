@@ -1,11 +1,17 @@
 #include "links/Look.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QWidget>
+
+#include <map>
+#include <tuple>
 
 // The icons are compiled into the program's static library, whose resources must be
 // registered by hand before first use.
@@ -19,6 +25,62 @@ static void registerIcons()
 }
 
 namespace look {
+namespace {
+
+QPixmap drawPicture(const QString& resourceName, QSize pixels)
+{
+    registerIcons();
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(QStringLiteral(":/icons/%1.svg").arg(resourceName)).render(&painter, QRectF(QPointF(), pixels));
+    return pixmap;
+}
+
+// Draws one of our pictures at whatever size a window asks for, when it first asks. Qt's own
+// engine for SVG icons is a plugin, loaded and searched for at start-up.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(QString resourceName)
+        : m_resourceName(std::move(resourceName))
+    {
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const auto key = std::make_tuple(size.width(), size.height(), mode);
+        auto drawn = m_drawn.find(key);
+        if (drawn == m_drawn.end())
+            drawn = m_drawn.emplace(key, inMode(drawPicture(m_resourceName, size), mode)).first;
+        return drawn->second;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), drawn);
+    }
+
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
+
+private:
+    // A disabled or selected icon is the normal one as the style changes it.
+    static QPixmap inMode(const QPixmap& normal, QIcon::Mode mode)
+    {
+        if (mode == QIcon::Normal)
+            return normal;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, normal, &option);
+    }
+
+    QString m_resourceName;
+    std::map<std::tuple<int, int, QIcon::Mode>, QPixmap> m_drawn;
+};
+
+} // namespace
 
 int screenWidth()
 {
@@ -71,26 +133,15 @@ void setButtonColours(QWidget* button, const QColor& face, const QColor& text)
 
 QIcon programIcon()
 {
-    // One icon for every window, so its drawing is rendered once and reused.
-    static const QIcon program = icon(QStringLiteral("program"));
+    // One icon for every window, so each size of it is drawn once and reused.
+    static const QIcon program(new PictureIconEngine(QStringLiteral("program")));
     return program;
 }
 
-QIcon icon(const QString& resourceName)
-{
-    registerIcons();
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(resourceName));
-}
-
-// Drawn straight from the SVG: an icon of fixed size needs none of QIcon's machinery.
 QPixmap iconPixmap(const QString& resourceName, QSize size, qreal ratio)
 {
-    registerIcons();
-    QPixmap pixmap(size * ratio);
+    QPixmap pixmap = drawPicture(resourceName, size * ratio);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/icons/%1.svg").arg(resourceName)).render(&painter, QRectF(QPointF(), size));
     return pixmap;
 }
 

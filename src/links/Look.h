@@ -37,8 +37,8 @@ void setEntryColours(QWidget* entry, const QColor& face, const QColor& text);
 // Face and text of a button; a disabled button shows its text faded into the face.
 void setButtonColours(QWidget* button, const QColor& face, const QColor& text = Qt::black);
 
+// The program's icon, drawn at each size a window asks for.
 QIcon programIcon();
-QIcon icon(const QString& resourceName);
 // The icon drawn at that size in logical pixels, for a screen of that device pixel ratio.
 QPixmap iconPixmap(const QString& resourceName, QSize size, qreal ratio);
 // The pointing hand shown over every link.

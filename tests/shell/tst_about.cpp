@@ -48,6 +48,8 @@ private slots:
     void linksOpenTheirPageAndLeaveItOpen_data();
     void linksOpenTheirPageAndLeaveItOpen();
     void ownerWaitsWhileItIsOpen();
+    void programIconIsDrawnAtEachSizeAskedFor_data();
+    void programIconIsDrawnAtEachSizeAskedFor();
 
 private:
     std::unique_ptr<QWidget> m_owner;
@@ -146,6 +148,37 @@ void TestAbout::ownerWaitsWhileItIsOpen()
         returnedEarly = false;
     });
     QVERIFY(!returnedEarly);
+}
+
+void TestAbout::programIconIsDrawnAtEachSizeAskedFor_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("title bar") << 16 << 1.0;
+    QTest::newRow("About box") << 32 << 1.0;
+    QTest::newRow("task switcher") << 128 << 1.0;
+    QTest::newRow("title bar, high-density screen") << 16 << 2.0;
+    QTest::newRow("title bar, screen scaled by a half") << 16 << 1.5;
+}
+
+void TestAbout::programIconIsDrawnAtEachSizeAskedFor()
+{
+    QFETCH(int, side);
+    QFETCH(qreal, ratio);
+    const QIcon icon = look::programIcon();
+    const QPixmap normal = icon.pixmap(QSize(side, side), ratio);
+    const int pixels = qRound(side * ratio);
+    QCOMPARE(normal.size(), QSize(pixels, pixels));
+    QCOMPARE(normal.devicePixelRatio(), ratio);
+    // A rounded square: clear in the corners, solid in the middle.
+    const QImage drawn = normal.toImage();
+    QCOMPARE(qAlpha(drawn.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(drawn.pixel(pixels / 2, pixels / 4)), 255);
+
+    const QImage disabled = icon.pixmap(QSize(side, side), ratio, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), drawn.size());
+    QVERIFY(disabled != drawn);
+    QCOMPARE(icon.pixmap(QSize(side, side), ratio).toImage(), drawn);
 }
 
 QTEST_MAIN(TestAbout)
