@@ -1,6 +1,7 @@
 #include "links/Look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
@@ -90,8 +91,12 @@ int screenWidth()
 
 QFont verdana(qreal points, bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Looked up once: a family missing from the font database would be looked for again, in
+    // the fonts that could stand in for it, for every size and weight.
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

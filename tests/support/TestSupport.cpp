@@ -3,6 +3,8 @@
 #include "platform/WebBrowser.h"
 #include "shell/frmMDI.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QSettings>
 
 #include <csignal>
@@ -70,6 +72,14 @@ NoFileWrites::~NoFileWrites()
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = m_previousLimit;
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+bool drawnInVerdana(const QFont& font)
+{
+    const QString drawnIn = QFontInfo(font).family();
+    if (QFontDatabase::families().contains(QStringLiteral("Verdana")))
+        return drawnIn == QLatin1String("Verdana");
+    return drawnIn == QLatin1String("DejaVu Sans");
 }
 
 QString pageUrl(const char* pageKey)

@@ -8,6 +8,7 @@
 #include <memory>
 
 class frmMDI;
+class QFont;
 
 // Records every message box the program shows and answers it instead of a user: with the
 // scripted answers in turn, then OK (or No where the box asks Yes or No).
@@ -55,6 +56,9 @@ public:
 private:
     unsigned long long m_previousLimit;
 };
+
+// Whether text in that font is drawn in Verdana, or in DejaVu Sans where Verdana is not installed.
+bool drawnInVerdana(const QFont& font);
 
 // The address the program opens for a page key.
 QString pageUrl(const char* pageKey);
