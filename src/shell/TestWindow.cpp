@@ -11,10 +11,10 @@ TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& c
                        const MenuDesign& menuDesign, QSize clientSize)
     : menus(this, menuDesign)
     , m_id(id)
+    , m_caption(caption)
     , m_clientArea(new QWidget)
 {
     setObjectName(QString::fromLatin1(objectName));
-    setWindowTitle(caption);
     setWindowIcon(look::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -53,6 +53,10 @@ void TestWindow::closeEvent(QCloseEvent* event)
 void TestWindow::showEvent(QShowEvent* event)
 {
     QMdiSubWindow::showEvent(event);
+    // The caption goes on when the window first shows: a sub-window fits its caption to its title
+    // bar anew at every change of its size, parent or contents, and these come before.
+    if (windowTitle().isEmpty())
+        setWindowTitle(m_caption);
     if (frmMDI::current())
         frmMDI::current()->showMenusOfScreen();
 }

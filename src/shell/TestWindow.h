@@ -38,5 +38,6 @@ protected:
 
 private:
     TestWindowId m_id;
+    QString m_caption;
     QWidget* m_clientArea;
 };
