@@ -30,6 +30,8 @@ namespace {
 
 QPixmap drawPicture(const QString& resourceName, QSize pixels)
 {
+    if (pixels.isEmpty())
+        return QPixmap();
     registerIcons();
     QPixmap pixmap(pixels);
     pixmap.fill(Qt::transparent);

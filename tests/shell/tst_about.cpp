@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +51,7 @@ private slots:
     void ownerWaitsWhileItIsOpen();
     void programIconIsDrawnAtEachSizeAskedFor_data();
     void programIconIsDrawnAtEachSizeAskedFor();
+    void programIconOfNoSizeIsEmpty();
 
 private:
     std::unique_ptr<QWidget> m_owner;
@@ -179,6 +181,13 @@ void TestAbout::programIconIsDrawnAtEachSizeAskedFor()
     QCOMPARE(disabled.size(), drawn.size());
     QVERIFY(disabled != drawn);
     QCOMPARE(icon.pixmap(QSize(side, side), ratio).toImage(), drawn);
+}
+
+void TestAbout::programIconOfNoSizeIsEmpty()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    QVERIFY(look::programIcon().pixmap(QSize(0, 0)).isNull());
+    QVERIFY(look::programIcon().pixmap(QSize(16, 0), 2.0, QIcon::Disabled).isNull());
 }
 
 QTEST_MAIN(TestAbout)
