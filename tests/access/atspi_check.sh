@@ -6,17 +6,23 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 home=$(mktemp -d)
 mkdir -m 700 "$home/runtime"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$home"' EXIT
+# The X server, the window manager and the folder go when the check ends, however it ends.
+trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$home"' EXIT
 
 export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime HOME=$home
-export DISPLAY=:$((200 + RANDOM % 300))
-Xvfb "$DISPLAY" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Xvfb picks a free display itself and tells its number.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
+for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$home/display")"
 openbox >/dev/null 2>&1 &
 
-exec dbus-run-session -- bash -c '
+dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     sleep 1
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$1" >/dev/null 2>&1 &
-    timeout 150 /usr/bin/python3 "$2"
+    status=0
+    timeout 150 /usr/bin/python3 "$2" || status=$?
+    kill $(jobs -p) 2>/dev/null
+    wait
+    exit $status
 ' checker "$program" "$here/atspi_walk.py"
