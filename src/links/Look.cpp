@@ -8,40 +8,34 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <QWidget>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <tuple>
-
-// The icons are compiled into the program's static library, whose resources must be
-// registered by hand before first use.
-static void registerIcons()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
 
 namespace look {
 namespace {
 
+// Our pictures are drawn from their SVGs at build time, at each of these sizes in pixels.
+constexpr int DrawnSizes[] = {ZELT_PICTURE_SIZES};
+
+// The picture as drawn at that size, or at the next larger size and scaled down smoothly.
 QPixmap drawPicture(const QString& resourceName, QSize pixels)
 {
     if (pixels.isEmpty())
         return QPixmap();
-    registerIcons();
-    QPixmap pixmap(pixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/icons/%1.svg").arg(resourceName)).render(&painter, QRectF(QPointF(), pixels));
-    return pixmap;
+    const int wanted = std::max(pixels.width(), pixels.height());
+    const auto larger = std::lower_bound(std::begin(DrawnSizes), std::end(DrawnSizes), wanted);
+    const int drawn = larger == std::end(DrawnSizes) ? DrawnSizes[std::size(DrawnSizes) - 1] : *larger;
+    const QPixmap picture(QStringLiteral(":/icons/%1-%2.png").arg(resourceName).arg(drawn));
+    if (picture.size() == pixels)
+        return picture;
+    return picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// Draws one of our pictures at whatever size a window asks for, when it first asks. Qt's own
-// engine for SVG icons is a plugin, loaded and searched for at start-up.
+// Gives one of our pictures at whatever size a window asks for, made when it first asks.
 class PictureIconEngine : public QIconEngine {
 public:
     explicit PictureIconEngine(QString resourceName)
