@@ -1,24 +1,36 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace platform {
 
-// A per-user lock that the running copy of the program holds for its whole life. The lock
-// names the process that holds it, so a copy that was killed leaves nothing that blocks.
+// A per-user lock that the running copy of the program holds for its whole life. The operating
+// system holds it for the process and lets it go when the process ends, however it ends, so a
+// copy that was killed or crashed leaves nothing behind that blocks the next start.
+// On Windows it is a mutex named in the user's session; elsewhere a lock on a file in the user's
+// private runtime folder.
 class SingleInstanceLock {
 public:
-    explicit SingleInstanceLock(const QString& lockFilePath = defaultLockFilePath());
+    explicit SingleInstanceLock(QString name = defaultName());
+    ~SingleInstanceLock();
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
     // Takes the lock; true when another living copy already holds it. When the lock cannot be
-    // taken for any other reason (its folder cannot be written, say) the program runs anyway.
+    // taken for any other reason (no private folder, something other than the user's own file in
+    // its place) the program runs anyway: it never waits and never locks the user out.
     bool anotherCopyIsRunning();
 
-    static QString defaultLockFilePath();
+    // The mutex name, or the path of the lock file; empty where the user has no private folder.
+    static QString defaultName();
 
 private:
-    QLockFile m_lockFile;
+    QString m_name;
+#ifdef _WIN32
+    void* m_mutex = nullptr;
+#else
+    int m_file = -1;
+#endif
 };
 
 } // namespace platform

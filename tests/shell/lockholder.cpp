@@ -1,5 +1,5 @@
-// Another copy of the program as far as the single-instance lock goes: takes the lock at the
-// path it is given, says "held" and keeps it until it is killed or its input closes.
+// Another copy of the program as far as the single-instance lock goes: takes the lock of the
+// name it is given, says "held" and keeps it until it is killed or its input closes.
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
