@@ -21,14 +21,17 @@ bool rememberToday()
 
 void PromptForUpdate()
 {
-    const QString stored = platform::readSetting(Section, Key);
-    if (stored.isEmpty()) {
+    const std::optional<QString> stored = platform::readSetting(Section, Key);
+    if (!stored)
+        return;
+    if (stored->isEmpty()) {
         rememberToday();
         return;
     }
 
-    const QDate storedDate = QDate::fromString(stored, Qt::ISODate);
-    if (!storedDate.isValid())
+    // Only a date written exactly as the program writes it is read as one.
+    const QDate storedDate = QDate::fromString(*stored, Qt::ISODate);
+    if (!storedDate.isValid() || storedDate.toString(Qt::ISODate) != *stored)
         return;
     const qint64 daysAway = platform::today().daysTo(storedDate);
     if (daysAway >= -QuietDays && daysAway <= QuietDays)

@@ -8,11 +8,13 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // How often two copies are started at the same instant.
-constexpr int SimultaneousStarts = 20;
+constexpr int SimultaneousStarts = 100;
 
 // The child cannot write a byte to any file, so the lock cannot record who holds it.
 void forbidFileWrites()
@@ -22,7 +24,27 @@ void forbidFileWrites()
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
+// What a crash, another program or another user may leave where the lock goes.
+enum class Leftover { EmptyFile, Garbage, OtherHostsLock, Directory, DanglingLink, Pipe };
+
+// Puts the leftover at the path; false when it could not be made.
+bool leave(Leftover leftover, const QString& path)
+{
+    QFile file(path);
+    switch (leftover) {
+    case Leftover::EmptyFile: return file.open(QIODevice::WriteOnly);
+    case Leftover::Garbage: return file.open(QIODevice::WriteOnly) && file.write("\x7f\x01garbage\xff\n") > 0;
+    case Leftover::OtherHostsLock: return file.open(QIODevice::WriteOnly) && file.write("1\nZeltNoggle\nanother-host\n") > 0;
+    case Leftover::Directory: return QDir().mkdir(path);
+    case Leftover::DanglingLink: return QFile::link(path + QStringLiteral(".missing"), path);
+    case Leftover::Pipe: return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    }
+    return false;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Leftover)
 
 class TestProcesses : public QObject {
     Q_OBJECT
@@ -35,9 +57,13 @@ private slots:
     void copyKilledHardDoesNotBlockTheNextStart();
     void copyWhoseLockCannotBeWrittenStillStarts_data();
     void copyWhoseLockCannotBeWrittenStillStarts();
+    void leftoverInPlaceOfTheLockNeverBlocks_data();
+    void leftoverInPlaceOfTheLockNeverBlocks();
 
 private:
     CopyEnvironment freshEnvironment() const;
+    // Starts a copy and expects its main window and no message; the copy is left running.
+    void expectMainWindow(ProgramCopy& copy);
 
     std::unique_ptr<XSession> m_session;
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -149,6 +175,63 @@ void TestProcesses::copyWhoseLockCannotBeWrittenStillStarts()
     QVERIFY(!copy.showsMessageBox());
     QVERIFY(copy.closeMainWindow());
     QVERIFY2(copy.endsCleanly(), qPrintable(copy.output()));
+}
+
+void TestProcesses::expectMainWindow(ProgramCopy& copy)
+{
+    copy.start();
+    QVERIFY2(!copy.waitForMainWindow().isEmpty(), qPrintable(copy.output()));
+    QVERIFY(!copy.showsMessageBox());
+}
+
+void TestProcesses::leftoverInPlaceOfTheLockNeverBlocks_data()
+{
+    QTest::addColumn<Leftover>("leftover");
+    QTest::addColumn<bool>("inTheTemporaryFolder");
+    QTest::addColumn<bool>("guards");
+
+    // A plain file of the user's is taken whatever it holds, and then keeps a second copy out.
+    QTest::newRow("an empty file") << Leftover::EmptyFile << false << true;
+    QTest::newRow("garbage") << Leftover::Garbage << false << true;
+    QTest::newRow("another host's lock") << Leftover::OtherHostsLock << false << true;
+    // Anything else is not followed, not waited on, and not the user's lock.
+    QTest::newRow("a directory") << Leftover::Directory << false << false;
+    QTest::newRow("a dangling link") << Leftover::DanglingLink << false << false;
+    QTest::newRow("a named pipe") << Leftover::Pipe << false << false;
+    // Without a runtime folder the program makes no lock in the shared temporary folder, where
+    // anybody could have put one first.
+    QTest::newRow("no runtime folder, a pipe in the temporary folder") << Leftover::Pipe << true << false;
+    QTest::newRow("no runtime folder, a lock in the temporary folder") << Leftover::EmptyFile << true << false;
+}
+
+void TestProcesses::leftoverInPlaceOfTheLockNeverBlocks()
+{
+    QFETCH(Leftover, leftover);
+    QFETCH(bool, inTheTemporaryFolder);
+    QFETCH(bool, guards);
+    CopyEnvironment environment = freshEnvironment();
+    const QString user = QString::fromLocal8Bit(qgetenv("USER"));
+    if (inTheTemporaryFolder) {
+        environment.runtimeFolder.clear();
+        QVERIFY(leave(leftover, QDir(environment.tempFolder).filePath(QStringLiteral("ZeltNoggle-%1.lock").arg(user))));
+        QVERIFY(leave(leftover, QDir(environment.tempFolder).filePath(QStringLiteral("runtime-%1").arg(user))));
+    } else {
+        QVERIFY(leave(leftover, QDir(environment.runtimeFolder).filePath(QStringLiteral("ZeltNoggle.lock"))));
+    }
+
+    ProgramCopy first(*m_session, environment);
+    expectMainWindow(first);
+    if (QTest::currentTestFailed())
+        return;
+    if (guards) {
+        ProgramCopy second(*m_session, environment);
+        second.start();
+        QVERIFY2(!second.waitForMessageBox().isEmpty(), qPrintable(second.output()));
+        QVERIFY(m_session->pressKeys(second.waitForMessageBox(), QStringLiteral("Return")));
+        QVERIFY2(second.endsCleanly(), qPrintable(second.output()));
+    }
+    QVERIFY(first.closeMainWindow());
+    QVERIFY2(first.endsCleanly(), qPrintable(first.output()));
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)

@@ -9,8 +9,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QElapsedTimer>
+
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,11 +49,30 @@ QString today()
 
 enum class Folder { Writable, ReadOnly };
 enum class Afterwards { Today, Unchanged, Whatever };
+enum class InPlace { LinkToAFile, DanglingLink, LinkToADevice, Device, Pipe, Directory, HugeFile };
+
+// What lies at a path, as far as the test can tell without opening it.
+struct Entry {
+    mode_t type = 0;
+    QString linkTarget;
+    off_t size = 0;
+    qint64 modified = 0;
+
+    static Entry at(const QString& path)
+    {
+        struct stat status {};
+        if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+            return {};
+        return {mode_t(status.st_mode & S_IFMT), QFile::symLinkTarget(path), status.st_size, qint64(status.st_mtime)};
+    }
+    bool operator==(const Entry&) const = default;
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(Folder)
 Q_DECLARE_METATYPE(Afterwards)
+Q_DECLARE_METATYPE(InPlace)
 
 class TestHostileSettings : public QObject {
     Q_OBJECT
@@ -61,6 +85,8 @@ private slots:
     void startsAndAsksOnlyWhenItsRulesSay();
     void startsWithoutAHome_data();
     void startsWithoutAHome();
+    void neverFollowsWaitsOnOrWritesThroughOtherFiles_data();
+    void neverFollowsWaitsOnOrWritesThroughOtherFiles();
 
 private:
     QString settingsFile() const { return QDir(m_folder->path()).filePath(QStringLiteral("config/ZeltNoggle.conf")); }
@@ -134,6 +160,8 @@ void TestHostileSettings::startsAndAsksOnlyWhenItsRulesSay_data()
     QTest::newRow("9999-12-31") << storedDuration("9999-12-31") << Folder::Writable << true << Afterwards::Today;
     QTest::newRow("year 0") << storedDuration("0000-01-01") << Folder::Writable << false << Afterwards::Unchanged;
     QTest::newRow("February 30") << storedDuration("2026-02-30") << Folder::Writable << false << Afterwards::Unchanged;
+    QTest::newRow("a date and more") << storedDuration("2026-01-01junk") << Folder::Writable << false
+                                     << Afterwards::Unchanged;
     QTest::newRow("today") << storedDuration(today().toLatin1()) << Folder::ReadOnly << false << Afterwards::Unchanged;
     QTest::newRow("read-only, nothing stored") << QByteArray() << Folder::ReadOnly << false << Afterwards::Unchanged;
     QTest::newRow("read-only, 0001-01-01") << storedDuration("0001-01-01") << Folder::ReadOnly << true
@@ -196,6 +224,66 @@ void TestHostileSettings::startsWithoutAHome()
     startExpecting(copyEnvironment, false);
 
     QCOMPARE(QSettings(expectedFile, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(), today());
+}
+
+void TestHostileSettings::neverFollowsWaitsOnOrWritesThroughOtherFiles_data()
+{
+    QTest::addColumn<InPlace>("inPlace");
+    QTest::newRow("a link to a file") << InPlace::LinkToAFile;
+    QTest::newRow("a dangling link") << InPlace::DanglingLink;
+    QTest::newRow("a link to a device") << InPlace::LinkToADevice;
+    QTest::newRow("a device") << InPlace::Device;
+    QTest::newRow("a named pipe") << InPlace::Pipe;
+    QTest::newRow("a folder") << InPlace::Directory;
+    QTest::newRow("200 MB") << InPlace::HugeFile;
+}
+
+// Whatever lies in place of the settings file, the program starts at once without a question,
+// as for a store it cannot read, and leaves it and whatever it points to as they were.
+void TestHostileSettings::neverFollowsWaitsOnOrWritesThroughOtherFiles()
+{
+    QFETCH(InPlace, inPlace);
+    const QDir folder(m_folder->path());
+    const QString target = folder.filePath(QStringLiteral("home/.bashrc"));
+    const QByteArray targetText = "# the user's own file\nexport EDITOR=vi\n";
+    const QString device = folder.filePath(QStringLiteral("home/null"));
+    const QByteArray path = QFile::encodeName(settingsFile());
+    QFile targetFile(target);
+    QVERIFY(targetFile.open(QIODevice::WriteOnly) && targetFile.write(targetText) == targetText.size());
+    targetFile.close();
+    const bool deviceNeeded = inPlace == InPlace::LinkToADevice || inPlace == InPlace::Device;
+    // Our own node for the device that discards what is written to it, never the system's.
+    if (deviceNeeded && ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        QSKIP("only root can make a device");
+
+    switch (inPlace) {
+    case InPlace::LinkToAFile: QVERIFY(QFile::link(target, settingsFile())); break;
+    case InPlace::DanglingLink: QVERIFY(QFile::link(target + QStringLiteral(".missing"), settingsFile())); break;
+    case InPlace::LinkToADevice: QVERIFY(QFile::link(device, settingsFile())); break;
+    case InPlace::Device: QCOMPARE(::mknod(path.constData(), S_IFCHR | 0600, makedev(1, 3)), 0); break;
+    case InPlace::Pipe: QCOMPARE(::mkfifo(path.constData(), 0600), 0); break;
+    case InPlace::Directory: QVERIFY(QDir().mkdir(settingsFile())); break;
+    case InPlace::HugeFile: {
+        QFile huge(settingsFile());
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(storedDuration("2000-01-01"));
+        QVERIFY(huge.resize(200 * 1024 * 1024));
+        break;
+    }
+    }
+    const Entry before = Entry::at(settingsFile());
+    const Entry deviceBefore = Entry::at(device);
+
+    QElapsedTimer started;
+    started.start();
+    startExpecting(environment(), false);
+    QVERIFY2(started.elapsed() < 20000, qPrintable(QStringLiteral("%1 ms").arg(started.elapsed())));
+
+    QVERIFY(Entry::at(settingsFile()) == before);
+    QVERIFY(Entry::at(device) == deviceBefore);
+    QVERIFY(!QFile::exists(target + QStringLiteral(".missing")));
+    QVERIFY(targetFile.open(QIODevice::ReadOnly));
+    QCOMPARE(targetFile.readAll(), targetText);
 }
 
 QTEST_GUILESS_MAIN(TestHostileSettings)

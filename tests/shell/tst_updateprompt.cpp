@@ -3,9 +3,6 @@
 #include "shell/UpdatePrompt.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 using platform::MessageAnswer;
@@ -23,18 +20,6 @@ QString daysFromToday(int days)
     return Today.addDays(days).toString(Qt::ISODate);
 }
 
-// What the settings file holds, read past the program's own settings cache.
-QString storedOnDisk(const QString& folder)
-{
-    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.conf")}, QDir::Files);
-    if (files.isEmpty())
-        return QString();
-    QFile file(files.first().filePath());
-    file.open(QIODevice::ReadOnly);
-    const QRegularExpression duration(QStringLiteral("^Duration=(.*)$"), QRegularExpression::MultilineOption);
-    return duration.match(QString::fromUtf8(file.readAll())).captured(1);
-}
-
 } // namespace
 
 class TestUpdatePrompt : public QObject {
@@ -48,8 +33,6 @@ private slots:
     void followsTheStoredDate();
     void questionAsWorded();
     void nextStartOnTheSameDayAsksNothing();
-    void unwritableStoreSkipsTheRestSilently_data();
-    void unwritableStoreSkipsTheRestSilently();
 
 private:
     std::unique_ptr<IsolatedUserFolders> m_folders;
@@ -88,8 +71,10 @@ void TestUpdatePrompt::followsTheStoredDate_data()
     QTest::newRow("year 9999") << "9999-12-31" << MessageAnswer::Yes << true << TodayText << true;
     QTest::newRow("not a date") << "soon" << MessageAnswer::Yes << false << "soon" << false;
     QTest::newRow("no such day") << "2026-02-30" << MessageAnswer::Yes << false << "2026-02-30" << false;
-    QTest::newRow("a megabyte") << QString(1 << 20, QLatin1Char('7')) << MessageAnswer::Yes << false
-                                << QString(1 << 20, QLatin1Char('7')) << false;
+    QTest::newRow("a date and more") << "2026-01-01junk" << MessageAnswer::Yes << false << "2026-01-01junk" << false;
+    QTest::newRow("a date without its zeros") << "2026-1-1" << MessageAnswer::Yes << false << "2026-1-1" << false;
+    QTest::newRow("16 kB of digits") << QString(16 * 1024, QLatin1Char('7')) << MessageAnswer::Yes << false
+                                     << QString(16 * 1024, QLatin1Char('7')) << false;
 }
 
 void TestUpdatePrompt::followsTheStoredDate()
@@ -108,7 +93,7 @@ void TestUpdatePrompt::followsTheStoredDate()
     modHelp::PromptForUpdate();
 
     QCOMPARE(messages.texts(), asks ? QStringList{Question} : QStringList{});
-    QCOMPARE(platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), storedAfter);
+    QCOMPARE(storedDuration(), storedAfter);
     QCOMPARE(opened.urls, opensDownloadPage ? QStringList{pageUrl("download-web-page")} : QStringList{});
 }
 
@@ -129,32 +114,6 @@ void TestUpdatePrompt::nextStartOnTheSameDayAsksNothing()
     modHelp::PromptForUpdate();
     modHelp::PromptForUpdate();
     QCOMPARE(messages.messages.size(), 1);
-}
-
-void TestUpdatePrompt::unwritableStoreSkipsTheRestSilently_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("asks");
-    QTest::newRow("first start") << QString() << false;
-    QTest::newRow("question due, Yes") << daysFromToday(-15) << true;
-}
-
-void TestUpdatePrompt::unwritableStoreSkipsTheRestSilently()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, asks);
-    if (!stored.isEmpty())
-        platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), stored);
-    const NoFileWrites fullDisk;
-
-    MessageRecorder messages;
-    messages.answerNext(MessageAnswer::Yes);
-    UrlRecorder opened;
-    modHelp::PromptForUpdate();
-
-    QCOMPARE(messages.messages.size(), asks ? 1 : 0);
-    QCOMPARE(opened.urls, QStringList{});
-    QCOMPARE(storedOnDisk(m_folders->path()), stored);
 }
 
 QTEST_MAIN(TestUpdatePrompt)

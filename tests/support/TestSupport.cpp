@@ -1,15 +1,17 @@
 #include "support/TestSupport.h"
 
+#include "platform/Settings.h"
 #include "platform/WebBrowser.h"
 #include "shell/frmMDI.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QSettings>
-
-#include <csignal>
-#include <sys/resource.h>
 #include <QTest>
+#include <QUuid>
 
 MessageRecorder::MessageRecorder()
 {
@@ -50,28 +52,42 @@ UrlRecorder::~UrlRecorder()
     platform::setUrlOpener({});
 }
 
+namespace {
+
+#ifdef _WIN32
+void clearRegistryKey()
+{
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + program, QSettings::NativeFormat).clear();
+}
+#endif
+
+} // namespace
+
 IsolatedUserFolders::IsolatedUserFolders()
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
-    qputenv("XDG_RUNTIME_DIR", m_folder.path().toLocal8Bit());
+#ifdef _WIN32
+    clearRegistryKey();
+#else
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder.path()));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_folder.path()));
+#endif
 }
 
-NoFileWrites::NoFileWrites()
+IsolatedUserFolders::~IsolatedUserFolders()
 {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    m_previousLimit = limit.rlim_cur;
-    limit.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &limit);
+#ifdef _WIN32
+    clearRegistryKey();
+#endif
 }
 
-NoFileWrites::~NoFileWrites()
+QString IsolatedUserFolders::lockName() const
 {
-    rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = m_previousLimit;
-    setrlimit(RLIMIT_FSIZE, &limit);
+#ifdef _WIN32
+    return QStringLiteral("Local\\zelt-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+#else
+    return QDir(m_folder.path()).filePath(QStringLiteral("ZeltNoggle.lock"));
+#endif
 }
 
 bool drawnInVerdana(const QFont& font)
@@ -80,6 +96,12 @@ bool drawnInVerdana(const QFont& font)
     if (QFontDatabase::families().contains(QStringLiteral("Verdana")))
         return drawnIn == QLatin1String("Verdana");
     return drawnIn == QLatin1String("DejaVu Sans");
+}
+
+QString storedDuration()
+{
+    return platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration"))
+        .value_or(QStringLiteral("(the settings cannot be read)"));
 }
 
 QString pageUrl(const char* pageKey)

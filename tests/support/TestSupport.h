@@ -35,30 +35,26 @@ public:
     QStringList urls;
 };
 
-// Gives the per-user settings store and the single-instance lock a fresh folder of their own.
+// Gives the per-user settings store and the single-instance lock a fresh place of their own: a
+// fresh folder, and on Windows an empty registry key of the test program.
 class IsolatedUserFolders {
 public:
     IsolatedUserFolders();
+    ~IsolatedUserFolders();
 
     QString path() const { return m_folder.path(); }
+    // A single-instance lock of this test alone.
+    QString lockName() const;
 
 private:
     QTemporaryDir m_folder;
 };
 
-// While it lives, no file of this process can grow: every write to the disk fails, as on a full
-// or read-only disk, also for root.
-class NoFileWrites {
-public:
-    NoFileWrites();
-    ~NoFileWrites();
-
-private:
-    unsigned long long m_previousLimit;
-};
-
 // Whether text in that font is drawn in Verdana, or in DejaVu Sans where Verdana is not installed.
 bool drawnInVerdana(const QFont& font);
+
+// The "Duration" of the update question as the program reads it from its settings store.
+QString storedDuration();
 
 // The address the program opens for a page key.
 QString pageUrl(const char* pageKey);

@@ -1,0 +1,22 @@
+#include "support/NoFileWrites.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+NoFileWrites::NoFileWrites()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previousLimit = limit.rlim_cur;
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+NoFileWrites::~NoFileWrites()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_previousLimit;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
