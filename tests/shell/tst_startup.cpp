@@ -130,7 +130,7 @@ void TestStartUp::secondCopyShowsTheMessageAndNoWindow()
     QVERIFY(!windowShownBeforeMessage);
     QVERIFY(!anyWindowShown());
     // The update check never ran.
-    QCOMPARE(platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
+    QCOMPARE(storedDuration(), QString());
 }
 
 void TestStartUp::onlyCopyShowsTheMainWindowMaximisedWithoutAMessage()
@@ -142,7 +142,7 @@ void TestStartUp::onlyCopyShowsTheMainWindowMaximisedWithoutAMessage()
     QVERIFY(mainWindow->isVisible());
     QVERIFY(mainWindow->windowState() & Qt::WindowMaximized);
     QCOMPARE(messages.texts(), QStringList{});
-    QCOMPARE(platform::readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")),
+    QCOMPARE(storedDuration(),
              QStringLiteral("2026-12-10"));
 
     RunningCopy second(lockName());
