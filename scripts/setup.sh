@@ -10,6 +10,7 @@ packages=(
     xvfb openbox imagemagick x11-utils xdotool
     at-spi2-core dbus python3-pyatspi
     desktop-file-utils appstream dpkg-dev
+    lintian debootstrap binutils man-db
 )
 
 missing=()

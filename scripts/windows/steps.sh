@@ -8,6 +8,7 @@ step() {
     shift 2
     echo "==> $name" >&2
     local start
+    : >>"$log"
     start=$(wc -l <"$log")
     if ! "$@" >>"$log" 2>&1; then
         # The first errors say what went wrong; the last lines where it stopped.

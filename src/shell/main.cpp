@@ -9,7 +9,12 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    // The program takes nothing from its command line: Qt gets only the program's name, so that
+    // none of Qt's own options (-style, -reverse, -stylesheet FILE) changes it either.
+    int programNameOnly = argc > 0 ? 1 : 0;
+    QApplication application(programNameOnly, argv);
+    // The desktop matches the windows to the program's menu entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELT_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(look::programIcon());
 
