@@ -49,6 +49,11 @@ wineserver -w
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Zelt Noggle/Zelt Noggle.lnk' | head -n 1)
 [ -n "$shortcut" ] || fail "no Start-menu entry \"Zelt Noggle\""
 wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller is not registered"
+# The file's properties: its version information lists each name followed by its value.
+properties=$(strings -el "$folder/ZeltNoggle.exe" | paste -sd ' ')
+for property in "ProductName Zelt Noggle" "FileVersion 1.20" "ProductVersion 1.20"; do
+    [[ "$properties" == *"$property"* ]] || fail "the file's properties lack \"$property\""
+done
 
 echo "==> starting it from its Start-menu entry" >&2
 wine start /unix "$shortcut"
