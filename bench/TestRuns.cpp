@@ -3,7 +3,7 @@
 // it causes painted. One line per event goes to standard output for the benchmark runner.
 
 #include "TestWindows.h"
-#include "links/Look.h"
+#include "widgets/Look.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

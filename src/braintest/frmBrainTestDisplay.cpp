@@ -1,14 +1,14 @@
 #include "braintest/frmBrainTestDisplay.h"
 
 #include "braintest/BrainLook.h"
-#include "links/Controls.h"
+#include "widgets/Controls.h"
 #include "braintest/ButtonRoles.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
-#include "links/CommandButton.h"
-#include "links/Look.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Look.h"
 #include "links/modHelp.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "platform/MessageBox.h"
 #include "shell/frmMDI.h"
 
@@ -90,7 +90,7 @@ QFrame* newPanel(const char* objectName, QWidget* parent)
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(objectName));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    panel->setGeometry(twips(Margin, PanelTop, PanelWidth, PanelHeight));
+    panel->setGeometry(look::px(Margin, PanelTop, PanelWidth, PanelHeight));
     look::setBackground(panel, WindowBlue);
     return panel;
 }
@@ -99,7 +99,7 @@ QGroupBox* newExplanationPanel(const char* objectName, const char* caption, QWid
 {
     auto* panel = new QGroupBox(QString::fromLatin1(caption), parent);
     panel->setObjectName(QString::fromLatin1(objectName));
-    panel->setGeometry(twips(Margin, ExplanationTop, ExplanationWidth, ExplanationHeight));
+    panel->setGeometry(look::px(Margin, ExplanationTop, ExplanationWidth, ExplanationHeight));
     panel->setFont(look::verdana(9, true));
     look::setBackground(panel, WindowBlue);
     look::setTextColour(panel, Green);
@@ -114,7 +114,7 @@ Phrases addPhrases(QGroupBox* panel, const std::array<const char*, 10>& texts)
     Phrases phrases;
     for (std::size_t line = 0; line < texts.size(); ++line) {
         auto* phrase = new MouseLabel(QString(), QString::fromLatin1(texts[line]), panel);
-        phrase->setGeometry(twips(Margin, PhraseTop + int(line) * PhraseHeight, ExplanationWidth - 2 * Margin,
+        phrase->setGeometry(look::px(Margin, PhraseTop + int(line) * PhraseHeight, ExplanationWidth - 2 * Margin,
                                   PhraseHeight));
         phrase->setFont(look::verdana(8.25, true));
         phrase->setAlignment(Qt::AlignCenter);
@@ -134,7 +134,7 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     , mnuFileBack(menus.addFileItem("mnuFileBack", QStringLiteral("&Back")))
 {
     look::setBackground(clientArea(), WindowBlue);
-    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    Label61->setGeometry(look::px(0, 0, ClientWidth, BannerHeight));
     Label61->setWordWrap(true);
     buildQuestionPanel();
     buildResultPanel();
@@ -143,9 +143,9 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     const int stripButtonTop = StripTop + (StripHeight - 495) / 2;
     const int exitLeft = ClientWidth - Margin - StripButtonWidth;
     const int backLeft = exitLeft - 120 - StripButtonWidth;
-    Frame5->setGeometry(twips(Margin, StripTop, backLeft - 2 * Margin, StripHeight));
-    cmdBack = newButton("cmdBack", "&Back", clientArea(), twips(backLeft, stripButtonTop, StripButtonWidth, 495));
-    cmdExit = newButton("cmdExit", "&Exit", clientArea(), twips(exitLeft, stripButtonTop, StripButtonWidth, 495));
+    Frame5->setGeometry(look::px(Margin, StripTop, backLeft - 2 * Margin, StripHeight));
+    cmdBack = newButton("cmdBack", "&Back", clientArea(), look::px(backLeft, stripButtonTop, StripButtonWidth, 495));
+    cmdExit = newButton("cmdExit", "&Exit", clientArea(), look::px(exitLeft, stripButtonTop, StripButtonWidth, 495));
 
     setDefaultAndCancelButtons(this, cmdNext, cmdNext);
     connect(cmdNext, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdNext_Click);
@@ -166,30 +166,30 @@ void frmBrainTestDisplay::buildQuestionPanel()
     fraQuestion = newPanel("fraQuestion", clientArea());
     const QFont heading = look::verdana(9.75, true);
     const int textWidth = PanelWidth - 2 * Margin;
-    Label4 = newLabel("Label4", QStringLiteral("Question"), fraQuestion, twips(Margin, 180, textWidth, 330), heading,
+    Label4 = newLabel("Label4", QStringLiteral("Question"), fraQuestion, look::px(Margin, 180, textWidth, 330), heading,
                       White);
-    lblQuestion = newLabel("lblQuestion", QString(), fraQuestion, twips(Margin, 540, textWidth, 960), heading,
+    lblQuestion = newLabel("lblQuestion", QString(), fraQuestion, look::px(Margin, 540, textWidth, 960), heading,
                            Yellow);
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3 = newLabel("Label3", QStringLiteral("Your Answer"), fraQuestion, twips(Margin, 1680, textWidth, 330),
+    Label3 = newLabel("Label3", QStringLiteral("Your Answer"), fraQuestion, look::px(Margin, 1680, textWidth, 330),
                       heading, White);
-    optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion, twips(2 * Margin, 2100, textWidth - Margin, 375),
+    optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion, look::px(2 * Margin, 2100, textWidth - Margin, 375),
                              look::verdana(9, true), Green);
-    optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion, twips(2 * Margin, 2580, textWidth - Margin, 375),
+    optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion, look::px(2 * Margin, 2580, textWidth - Margin, 375),
                              look::verdana(9, true), Green);
 
     constexpr int buttonWidth = 2100;
     constexpr int buttonTop = 3960;
-    cmdPrevious = newButton("cmdPrevious", "&Previous", fraQuestion, twips(Margin, buttonTop, buttonWidth, 495));
+    cmdPrevious = newButton("cmdPrevious", "&Previous", fraQuestion, look::px(Margin, buttonTop, buttonWidth, 495));
     cmdPrevious->setEnabled(false);
     cmdNext = newButton("cmdNext", NextCaption, fraQuestion,
-                        twips(PanelWidth - Margin - buttonWidth, buttonTop, buttonWidth, 495));
+                        look::px(PanelWidth - Margin - buttonWidth, buttonTop, buttonWidth, 495));
 }
 
 void frmBrainTestDisplay::buildResultPanel()
 {
     fraResult = newPanel("fraResult", clientArea());
-    lblAnswer = newLabel("lblAnswer", QStringLiteral("Your Brain Result"), fraResult, twips(0, 0, PanelWidth, 600),
+    lblAnswer = newLabel("lblAnswer", QStringLiteral("Your Brain Result"), fraResult, look::px(0, 0, PanelWidth, 600),
                          look::verdana(10, true), Yellow);
     lblAnswer->setAlignment(Qt::AlignCenter);
     look::setBackground(lblAnswer, ResultStrip);
@@ -205,12 +205,12 @@ void frmBrainTestDisplay::buildResultPanel()
     constexpr int buttonTop = ExplanationTop + ExplanationHeight + 60;
     const int halfWidth = (ExplanationWidth - 120) / 2;
     cmdRightBrainResponsible = newButton("cmdRightBrainResponsible", "The Right Brain is Responsible for", fraResult,
-                                         twips(Margin, buttonTop, halfWidth, 420));
+                                         look::px(Margin, buttonTop, halfWidth, 420));
     cmdLeftBrainResponsible = newButton("cmdLeftBrainResponsible", "The Left Brain is Responsible for", fraResult,
-                                        twips(Margin + halfWidth + 120, buttonTop, halfWidth, 420));
+                                        look::px(Margin + halfWidth + 120, buttonTop, halfWidth, 420));
     cmdRightBrainResponsible->hide();
     cmdLeftBrainResponsible->hide();
-    Command1 = newButton("Command1", "&OK", fraResult, twips(Margin, buttonTop + 480, ExplanationWidth, 420));
+    Command1 = newButton("Command1", "&OK", fraResult, look::px(Margin, buttonTop + 480, ExplanationWidth, 420));
 }
 
 void frmBrainTestDisplay::ShowQuestion()

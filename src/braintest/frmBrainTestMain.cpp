@@ -1,15 +1,15 @@
 #include "braintest/frmBrainTestMain.h"
 
 #include "braintest/BrainLook.h"
-#include "links/Controls.h"
+#include "widgets/Controls.h"
 #include "braintest/ButtonRoles.h"
-#include "links/KeyPressTextBox.h"
+#include "widgets/KeyPressTextBox.h"
 #include "braintest/frmBrainTestDisplay.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
-#include "links/CommandButton.h"
-#include "links/Look.h"
-#include "links/MouseLabel.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 #include "platform/MessageBox.h"
 #include "shell/frmMDI.h"
 
@@ -52,39 +52,39 @@ frmBrainTestMain::frmBrainTestMain()
                  QSize(look::px(ClientWidth), look::px(ClientHeight)))
     , Label61(newForumBanner(clientArea()))
     , Label4(newLabel("Label4", QString::fromLatin1(Welcome), clientArea(),
-                      twips(Margin, 555, ClientWidth - 2 * Margin, 900), look::verdana(9.75, true), Orange))
+                      look::px(Margin, 555, ClientWidth - 2 * Margin, 900), look::verdana(9.75, true), Orange))
     , Frame1(new QGroupBox(QStringLiteral("Enter Your Details"), clientArea()))
-    , Label1(newLabel("Label1", QStringLiteral("Name"), Frame1, twips(480, 540, 1080, 330), look::verdana(9, true),
+    , Label1(newLabel("Label1", QStringLiteral("Name"), Frame1, look::px(480, 540, 1080, 330), look::verdana(9, true),
                       White))
     , txtName(new KeyPressTextBox(QStringLiteral("txtName"), Frame1,
                                   [this](int& KeyAscii) { txtName_KeyPress(KeyAscii); }))
-    , Label3(newLabel("Label3", QStringLiteral("Sex"), Frame1, twips(480, 1200, 1080, 330), look::verdana(9, true),
+    , Label3(newLabel("Label3", QStringLiteral("Sex"), Frame1, look::px(480, 1200, 1080, 330), look::verdana(9, true),
                       White))
-    , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, twips(1680, 1170, 1800, 375),
+    , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, look::px(1680, 1170, 1800, 375),
                         look::verdana(9, true), Yellow))
-    , optFemale(newOption("optFemale", QStringLiteral("Female"), Frame1, twips(3600, 1170, 1800, 375),
+    , optFemale(newOption("optFemale", QStringLiteral("Female"), Frame1, look::px(3600, 1170, 1800, 375),
                           look::verdana(9, true), Yellow))
-    , cmdNext(newButton("cmdNext", "Take The &Brain Test Now", clientArea(), twips(2580, 3810, 3600, 495)))
-    , cmdExit(newButton("cmdExit", "&Exit", clientArea(), twips(6420, 3810, 1800, 495)))
+    , cmdNext(newButton("cmdNext", "Take The &Brain Test Now", clientArea(), look::px(2580, 3810, 3600, 495)))
+    , cmdExit(newButton("cmdExit", "&Exit", clientArea(), look::px(6420, 3810, 1800, 495)))
     , Frame5(new BrandStrip("Frame5", clientArea()))
     , mnuNext(menus.addFileItem("mnuNext", QStringLiteral("Take The &Brain Test Now")))
 {
     look::setBackground(clientArea(), WindowBlue);
-    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    Label61->setGeometry(look::px(0, 0, ClientWidth, BannerHeight));
     Label61->setWordWrap(true);
     Label4->setAlignment(Qt::AlignCenter);
 
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips(Margin, 1635, ClientWidth - 2 * Margin, 1935));
+    Frame1->setGeometry(look::px(Margin, 1635, ClientWidth - 2 * Margin, 1935));
     Frame1->setFont(look::verdana(9, true));
     look::setTextColour(Frame1, White);
-    txtName->setGeometry(twips(1680, 495, 7200, 375));
+    txtName->setGeometry(look::px(1680, 495, 7200, 375));
     txtName->setFont(look::verdana(9.75, true));
     look::setEntryColours(txtName, WindowBlue, Yellow);
     // A screen reader names the box after its caption.
     Label1->setBuddy(txtName);
 
-    Frame5->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
+    Frame5->setGeometry(look::px(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
 
     setDefaultAndCancelButtons(this, cmdNext, cmdNext);
     connect(cmdNext, &QPushButton::clicked, this, &frmBrainTestMain::cmdNext_Click);

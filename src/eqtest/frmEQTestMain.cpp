@@ -2,10 +2,10 @@
 
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "links/BrandStrip.h"
-#include "links/CommandButton.h"
-#include "links/Controls.h"
-#include "links/Look.h"
-#include "links/MouseLabel.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Controls.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 #include "platform/MessageBox.h"
 
 #include <QAction>
@@ -45,7 +45,7 @@ QFrame* newPanel(const char* objectName, QWidget* parent)
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(objectName));
     look::setBackground(panel, WindowBlue);
-    panel->setGeometry(twips(0, PanelTop, ClientWidth, PanelHeight));
+    panel->setGeometry(look::px(0, PanelTop, ClientWidth, PanelHeight));
     return panel;
 }
 
@@ -68,14 +68,14 @@ frmEQTestMain::frmEQTestMain()
 
     Label61 = newForumBanner(clientArea());
     Label61->setWordWrap(true);
-    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
+    Label61->setGeometry(look::px(0, 0, ClientWidth, BannerHeight));
 
     BuildIntroduction();
     BuildStatementPanel();
     BuildResultPanel();
 
     fraFullBrand = new BrandStrip("fraFullBrand", clientArea());
-    fraFullBrand->setGeometry(twips(0, ClientHeight - BrandStripHeight, ClientWidth, BrandStripHeight));
+    fraFullBrand->setGeometry(look::px(0, ClientHeight - BrandStripHeight, ClientWidth, BrandStripHeight));
     // The panels reach a hair into the strip; the strip stays whole.
     fraFullBrand->raise();
 
@@ -93,15 +93,15 @@ void frmEQTestMain::BuildIntroduction()
     txtName = new QLineEdit(fraMain);
     txtName->setObjectName(QStringLiteral("txtName"));
     look::setEntryColours(txtName, Qt::white, Qt::black);
-    txtName->setGeometry(twips(2520, 1950, 3990, 330));
+    txtName->setGeometry(look::px(2520, 1950, 3990, 330));
 
     cmdStartTest =
-        newButton("cmdStartTest", "&Start the Emotional Quotient Test", fraMain, twips(1695, 2550, 4200, 480));
+        newButton("cmdStartTest", "&Start the Emotional Quotient Test", fraMain, look::px(1695, 2550, 4200, 480));
     connect(cmdStartTest, &QPushButton::clicked, this, &frmEQTestMain::cmdStartTest_Click);
 
     lblLabel[0] = newText("lblLabel_0", QString::fromLatin1(IntroductionText), fraMain,
-                          twips(TextMargin, 120, TextWidth, 1650), Qt::AlignLeft | Qt::AlignVCenter);
-    lblLabel[1] = newText("lblLabel_1", QStringLiteral("Enter Name"), fraMain, twips(1080, 1950, 1320, 330),
+                          look::px(TextMargin, 120, TextWidth, 1650), Qt::AlignLeft | Qt::AlignVCenter);
+    lblLabel[1] = newText("lblLabel_1", QStringLiteral("Enter Name"), fraMain, look::px(1080, 1950, 1320, 330),
                           Qt::AlignRight | Qt::AlignVCenter);
     lblLabel[1]->setFont(look::verdana(8.25, true));
     // A screen reader names the box after its caption.
@@ -112,21 +112,21 @@ void frmEQTestMain::BuildStatementPanel()
 {
     fraQuestion = newPanel("fraQuestion", clientArea());
 
-    lblQuestionNo = newText("lblQuestionNo", QString(), fraQuestion, twips(TextMargin, 90, TextWidth, 300),
+    lblQuestionNo = newText("lblQuestionNo", QString(), fraQuestion, look::px(TextMargin, 90, TextWidth, 300),
                             Qt::AlignCenter);
     lblQuestionNo->setFont(look::verdana(8.25, true));
     look::setTextColour(lblQuestionNo, HeadlineText);
 
-    lblQuestion = newText("lblQuestion", QString(), fraQuestion, twips(TextMargin, 420, TextWidth, 600),
+    lblQuestion = newText("lblQuestion", QString(), fraQuestion, look::px(TextMargin, 420, TextWidth, 600),
                           Qt::AlignCenter);
     lblQuestion->setFont(look::verdana(9, true));
 
     Label1 = newText("Label1", QStringLiteral("Select One of the following options."), fraQuestion,
-                     twips(TextMargin, 1080, TextWidth, 285), Qt::AlignCenter);
+                     look::px(TextMargin, 1080, TextWidth, 285), Qt::AlignCenter);
 
     for (qint16 index = 0; index < eq::ChoiceCount; ++index) {
         QRadioButton* choice = newOption(QStringLiteral("optAnswerChoice_%1").arg(index), eq::ChoiceCaption(index),
-                                         fraQuestion, twips(1200, 1410 + index * 360, 0, 330), look::verdana(8.25),
+                                         fraQuestion, look::px(1200, 1410 + index * 360, 0, 330), look::verdana(8.25),
                                          White);
         // Sized to its caption, so that a click anywhere on the control chooses it.
         choice->resize(choice->sizeHint().width(), choice->height());
@@ -134,7 +134,7 @@ void frmEQTestMain::BuildStatementPanel()
     }
     optAnswerChoice[0]->setChecked(true);
 
-    cmdNext = newButton("cmdNext", "Next &Question", fraQuestion, twips(5490, 2700, 1800, 480));
+    cmdNext = newButton("cmdNext", "Next &Question", fraQuestion, look::px(5490, 2700, 1800, 480));
     connect(cmdNext, &QPushButton::clicked, this, &frmEQTestMain::cmdNext_Click);
 }
 
@@ -143,17 +143,17 @@ void frmEQTestMain::BuildResultPanel()
     fraResult = newPanel("fraResult", clientArea());
 
     lblLabel[2] = newText("lblLabel_2", QString::fromLatin1(IntroductionText), fraResult,
-                          twips(TextMargin, 60, TextWidth, 1200), Qt::AlignLeft | Qt::AlignVCenter);
+                          look::px(TextMargin, 60, TextWidth, 1200), Qt::AlignLeft | Qt::AlignVCenter);
 
-    lblResult[0] = newText("lblResult_0", QString(), fraResult, twips(TextMargin, 1290, TextWidth, 300),
+    lblResult[0] = newText("lblResult_0", QString(), fraResult, look::px(TextMargin, 1290, TextWidth, 300),
                            Qt::AlignCenter);
     lblResult[0]->setFont(look::verdana(9.75, true));
     look::setTextColour(lblResult[0], HeadlineText);
 
-    lblResult[1] = newText("lblResult_1", QString(), fraResult, twips(TextMargin, 1680, TextWidth, 1140),
+    lblResult[1] = newText("lblResult_1", QString(), fraResult, look::px(TextMargin, 1680, TextWidth, 1140),
                            Qt::AlignLeft | Qt::AlignTop);
 
-    cmdBack = newButton("cmdBack", "&Back To Main", fraResult, twips(2895, 2850, 1800, 420));
+    cmdBack = newButton("cmdBack", "&Back To Main", fraResult, look::px(2895, 2850, 1800, 420));
     connect(cmdBack, &QPushButton::clicked, this, &frmEQTestMain::cmdBack_Click);
 }
 

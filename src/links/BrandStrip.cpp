@@ -1,8 +1,8 @@
 #include "links/BrandStrip.h"
 
-#include "links/Look.h"
+#include "widgets/Look.h"
 #include "links/modHelp.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "mftest/frmMFTestMain.h"
 
 #include "links/BrandStrip.h"
-#include "links/CommandButton.h"
-#include "links/Controls.h"
-#include "links/KeyPressTextBox.h"
-#include "links/Look.h"
-#include "links/MouseLabel.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Controls.h"
+#include "widgets/KeyPressTextBox.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "platform/MessageBox.h"
 
@@ -58,7 +58,7 @@ const char ResultIntroduction[] =
 
 QRect pageButton(int width)
 {
-    return twips((ClientWidth - width) / 2, ButtonTop, width, ButtonHeight);
+    return look::px((ClientWidth - width) / 2, ButtonTop, width, ButtonHeight);
 }
 
 void showCriticalMessage(QWidget* parent, const char* text)
@@ -76,9 +76,9 @@ frmMFTestMain::frmMFTestMain()
     , fraFullBrand(new BrandStrip("fraFullBrand", clientArea()))
 {
     look::setBackground(clientArea(), WindowBlue);
-    Label61->setGeometry(twips(0, 0, ClientWidth, BannerHeight));
-    pages->setGeometry(twips(0, BannerHeight, ClientWidth, PagesHeight));
-    fraFullBrand->setGeometry(twips(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
+    Label61->setGeometry(look::px(0, 0, ClientWidth, BannerHeight));
+    pages->setGeometry(look::px(0, BannerHeight, ClientWidth, PagesHeight));
+    fraFullBrand->setGeometry(look::px(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
 
     buildDetailsPage();
     buildQuestionPage();
@@ -102,14 +102,14 @@ void frmMFTestMain::buildDetailsPage()
     for (std::size_t row = 0; row < rowCaptions.size(); ++row) {
         const int top = FirstRowTop + int(row) * RowSpacing;
         lblLabel[row] = newLabel(QStringLiteral("lblLabel_%1").arg(row), QString::fromLatin1(rowCaptions[row]),
-                                 fraDetails, twips(RowCaptionLeft, top, RowCaptionWidth, RowHeight), rowFont);
+                                 fraDetails, look::px(RowCaptionLeft, top, RowCaptionWidth, RowHeight), rowFont);
         lblLabel[row]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     lblLabel[3] = newLabel(QStringLiteral("lblLabel_3"), QString::fromLatin1(EntertainmentNote), fraDetails,
-                           twips(TextLeft, 3600, TextWidth, 450), look::verdana(8.25), HighlightText);
+                           look::px(TextLeft, 3600, TextWidth, 450), look::verdana(8.25), HighlightText);
     lblLabel[3]->setAlignment(Qt::AlignCenter);
     lblLabel[4] = newLabel(QStringLiteral("lblLabel_4"), QString::fromLatin1(Introduction), fraDetails,
-                           twips(TextLeft, 240, TextWidth, 1050), look::verdana(9, true));
+                           look::px(TextLeft, 240, TextWidth, 1050), look::verdana(9, true));
     lblLabel[4]->setAlignment(Qt::AlignCenter);
 
     const QFont entryFont = look::verdana(9);
@@ -122,7 +122,7 @@ void frmMFTestMain::buildDetailsPage()
     cboSex->setEditable(false);
     const std::array<QWidget*, 3> entries = {txtName, txtAge, cboSex};
     for (std::size_t row = 0; row < entries.size(); ++row) {
-        entries[row]->setGeometry(twips(EntryLeft, FirstRowTop + int(row) * RowSpacing, EntryWidth, RowHeight));
+        entries[row]->setGeometry(look::px(EntryLeft, FirstRowTop + int(row) * RowSpacing, EntryWidth, RowHeight));
         entries[row]->setFont(entryFont);
         // A screen reader names each entry after its caption.
         lblLabel[row]->setBuddy(entries[row]);
@@ -143,14 +143,14 @@ void frmMFTestMain::buildQuestionPage()
     pages->addWidget(fraQuestion);
 
     lblQuestioNo = newLabel(QStringLiteral("lblQuestioNo"), QString(), fraQuestion,
-                            twips(TextLeft, 300, TextWidth, 375), look::verdana(10, true), HighlightText);
+                            look::px(TextLeft, 300, TextWidth, 375), look::verdana(10, true), HighlightText);
     lblQuestion = newLabel(QStringLiteral("lblQuestion"), QString(), fraQuestion,
-                           twips(TextLeft, 900, TextWidth, 900), look::verdana(11, true));
+                           look::px(TextLeft, 900, TextWidth, 900), look::verdana(11, true));
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     optOption1 = newOption(QStringLiteral("optOption1"), QString(), fraQuestion,
-                           twips(1200, 2100, ClientWidth - 2400, 420), look::verdana(10, true), White);
+                           look::px(1200, 2100, ClientWidth - 2400, 420), look::verdana(10, true), White);
     optOption2 = newOption(QStringLiteral("optOption2"), QString(), fraQuestion,
-                           twips(1200, 2700, ClientWidth - 2400, 420), look::verdana(10, true), White);
+                           look::px(1200, 2700, ClientWidth - 2400, 420), look::verdana(10, true), White);
     optOption1->setChecked(true);
     cmdNext = newButton("cmdNext", "Next", fraQuestion, pageButton(2400));
     connect(cmdNext, &QPushButton::clicked, this, &frmMFTestMain::cmdNext_Click);
@@ -163,13 +163,13 @@ void frmMFTestMain::buildResultPage()
     pages->addWidget(fraResult);
 
     lblResult[3] = newLabel(QStringLiteral("lblResult_3"), QString::fromLatin1(ResultIntroduction), fraResult,
-                            twips(TextLeft, 240, TextWidth, 750), look::verdana(9, true));
+                            look::px(TextLeft, 240, TextWidth, 750), look::verdana(9, true));
     lblResult[0] = newLabel(QStringLiteral("lblResult_0"), QString(), fraResult,
-                            twips(TextLeft, 1140, TextWidth, 450), look::verdana(11, true));
+                            look::px(TextLeft, 1140, TextWidth, 450), look::verdana(11, true));
     lblResult[1] = newLabel(QStringLiteral("lblResult_1"), QString(), fraResult,
-                            twips(TextLeft, 1740, TextWidth, 525), look::verdana(12, true), HighlightText);
+                            look::px(TextLeft, 1740, TextWidth, 525), look::verdana(12, true), HighlightText);
     lblResult[2] = newLabel(QStringLiteral("lblResult_2"), QString(), fraResult,
-                            twips(TextLeft, 2400, TextWidth, 1800), look::verdana(9.75));
+                            look::px(TextLeft, 2400, TextWidth, 1800), look::verdana(9.75));
     lblResult[0]->setAlignment(Qt::AlignCenter);
     lblResult[1]->setAlignment(Qt::AlignCenter);
     lblResult[2]->setAlignment(Qt::AlignLeft | Qt::AlignTop);

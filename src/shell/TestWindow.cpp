@@ -1,6 +1,6 @@
 #include "shell/TestWindow.h"
 
-#include "links/Look.h"
+#include "widgets/Look.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 

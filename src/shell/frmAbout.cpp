@@ -1,8 +1,9 @@
 #include "shell/frmAbout.h"
+#include "shell/ProgramTitle.h"
 
-#include "links/Look.h"
+#include "widgets/Look.h"
 #include "links/modHelp.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -47,7 +48,7 @@ frmAbout::frmAbout(QWidget* owner)
                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Zelt Noggle v1.20"));
+    setWindowTitle(programTitleWithVersion());
     setWindowIcon(look::programIcon());
     setModal(true);
     look::setBackground(this, Qt::black);
@@ -58,7 +59,7 @@ frmAbout::frmAbout(QWidget* owner)
     Picture1->setGeometry(look::px(120), look::px(120), look::px(480), look::px(480));
     Picture1->setPixmap(look::programIcon().pixmap(Picture1->size(), devicePixelRatioF()));
 
-    Label2 = newLabel("Label2", QStringLiteral("Zelt Noggle v1.20"), look::verdana(9.75, true), this);
+    Label2 = newLabel("Label2", programTitleWithVersion(), look::verdana(9.75, true), this);
     Label2->adjustSize();
     Label2->move(look::px(840), look::px(240));
 

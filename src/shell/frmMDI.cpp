@@ -1,11 +1,12 @@
 #include "shell/frmMDI.h"
 
 #include "links/BrandStrip.h"
-#include "links/CommandButton.h"
-#include "links/Look.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Look.h"
 #include "links/modHelp.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmAbout.h"
+#include "shell/ProgramTitle.h"
 #include "shell/StartUp.h"
 
 #include <QAction>
@@ -123,7 +124,7 @@ frmMDI::frmMDI()
 {
     currentMainWindow() = this;
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Zelt Noggle v1.20"));
+    setWindowTitle(programTitleWithVersion());
     setWindowIcon(look::programIcon());
 
     auto* central = new QWidget(this);

@@ -1,4 +1,4 @@
-#include "links/Look.h"
+#include "widgets/Look.h"
 #include "platform/SingleInstance.h"
 #include "shell/frmMDI.h"
 #include "shell/StartUp.h"

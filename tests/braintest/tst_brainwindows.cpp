@@ -1,7 +1,7 @@
 #include "braintest/frmBrainTestDisplay.h"
 #include "braintest/frmBrainTestMain.h"
 #include "braintest/modBrainTest.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

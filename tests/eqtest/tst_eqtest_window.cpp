@@ -1,7 +1,7 @@
 #include "eqtest/frmEQTestMain.h"
 #include "eqtest/modEmotionalQuotientTest.h"
-#include "links/Look.h"
-#include "links/MouseLabel.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

@@ -4,7 +4,7 @@
 #include "EventChooser.h"
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
 

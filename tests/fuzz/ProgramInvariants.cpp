@@ -4,7 +4,7 @@
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

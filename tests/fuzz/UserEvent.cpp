@@ -1,7 +1,7 @@
 #include "UserEvent.h"
 
 #include "ControlPaths.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 

@@ -1,5 +1,5 @@
 #include "mftest/frmMFTestMain.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"

@@ -1,5 +1,5 @@
 #include "links/modHelp.h"
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"

@@ -1,5 +1,5 @@
-#include "links/Look.h"
-#include "links/MouseLabel.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "links/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QFontDatabase>

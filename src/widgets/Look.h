@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFont>
 #include <QIcon>
+#include <QRect>
 
 class QWidget;
 
@@ -14,6 +15,11 @@ namespace look {
 constexpr int px(int twips)
 {
     return (twips + 7) / 15;
+}
+// A rectangle designed in twips, in logical pixels.
+constexpr QRect px(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
 }
 
 // The light blue of the banner and advertising strips, and the grey of the main window's buttons.

@@ -1,17 +1,12 @@
-#include "links/Controls.h"
+#include "widgets/Controls.h"
 
-#include "links/CommandButton.h"
-#include "links/Look.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Look.h"
 
 #include <QLabel>
 #include <QRadioButton>
 
 namespace controls {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(look::px(left), look::px(top), look::px(width), look::px(height));
-}
 
 CommandButton* newButton(const char* objectName, const char* caption, QWidget* parent, const QRect& geometry)
 {

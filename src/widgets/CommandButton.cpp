@@ -1,4 +1,4 @@
-#include "links/CommandButton.h"
+#include "widgets/CommandButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -17,9 +17,6 @@ inline const QColor WindowBlue(48, 98, 165);
 inline const QColor ButtonFace(255, 224, 192);
 inline const QColor White(255, 255, 255);
 
-// A rectangle designed in twips, in logical pixels.
-QRect twips(int left, int top, int width, int height);
-
 // A Verdana bold button on the test windows' button face.
 CommandButton* newButton(const char* objectName, const char* caption, QWidget* parent, const QRect& geometry);
 // A plain-text label that wraps its text.

@@ -1,4 +1,4 @@
-#include "links/KeyPressTextBox.h"
+#include "widgets/KeyPressTextBox.h"
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>

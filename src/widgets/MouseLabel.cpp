@@ -1,6 +1,6 @@
-#include "links/MouseLabel.h"
+#include "widgets/MouseLabel.h"
 
-#include "links/Look.h"
+#include "widgets/Look.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
