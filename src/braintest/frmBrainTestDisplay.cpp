@@ -10,7 +10,6 @@
 #include "links/modHelp.h"
 #include "widgets/MouseLabel.h"
 #include "platform/MessageBox.h"
-#include "shell/frmMDI.h"
 
 #include <QAction>
 #include <QFrame>
@@ -159,6 +158,9 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     connect(mnuFileBack, &QAction::triggered, this, &frmBrainTestDisplay::cmdBack_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdExit_Click);
     connect(menus.mnuExit, &QAction::triggered, this, &frmBrainTestDisplay::cmdExit_Click);
+
+    // A question window is loaded as a run starts, on the run's first question.
+    ShowQuestion();
 }
 
 void frmBrainTestDisplay::buildQuestionPanel()
@@ -303,16 +305,8 @@ void frmBrainTestDisplay::cmdLeftBrainResponsible_Click()
 void frmBrainTestDisplay::cmdBack_Click()
 {
     ResetBrainRun();
-    frmMDI* mainWindow = frmMDI::current();
     close();
-    if (!mainWindow)
-        return;
-    TestWindow* entry = mainWindow->LoadTestWindow(TestWindowId::BrainTestMain);
-    if (!entry)
-        return;
-    entry->show();
-    mainWindow->mdiClient->setActiveSubWindow(entry);
-    mainWindow->picMain->hide();
+    emit testWindowWanted(TestWindowId::BrainTestMain);
 }
 
 void frmBrainTestDisplay::cmdExit_Click()

@@ -4,14 +4,12 @@
 #include "widgets/Controls.h"
 #include "braintest/ButtonRoles.h"
 #include "widgets/KeyPressTextBox.h"
-#include "braintest/frmBrainTestDisplay.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 #include "platform/MessageBox.h"
-#include "shell/frmMDI.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -128,17 +126,10 @@ void frmBrainTestMain::cmdNext_Click()
         return;
     modBrainTest::ResetBrainRun();
     modBrainTest::LoadBrainQuestions();
-    frmMDI* mainWindow = frmMDI::current();
-    if (!mainWindow)
-        return;
-    auto* questions = qobject_cast<frmBrainTestDisplay*>(mainWindow->LoadTestWindow(TestWindowId::BrainTestDisplay));
-    if (!questions)
-        return;
-    questions->ShowQuestion();
+    // The entry window stays loaded, with the name and sex as typed; the question window, which
+    // every way out of unloads, is loaded afresh on question 1.
     hide();
-    questions->show();
-    mainWindow->mdiClient->setActiveSubWindow(questions);
-    mainWindow->picMain->hide();
+    emit testWindowWanted(TestWindowId::BrainTestDisplay);
 }
 
 void frmBrainTestMain::cmdExit_Click()

@@ -2,7 +2,6 @@
 
 #include "widgets/Look.h"
 #include "shell/frmAbout.h"
-#include "shell/frmMDI.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -46,8 +45,8 @@ void TestWindow::placeAtTop()
 void TestWindow::closeEvent(QCloseEvent* event)
 {
     QMdiSubWindow::closeEvent(event);
-    if (event->isAccepted() && frmMDI::current())
-        frmMDI::current()->testWindowUnloaded(this);
+    if (event->isAccepted())
+        emit unloaded(this);
 }
 
 void TestWindow::showEvent(QShowEvent* event)
@@ -57,13 +56,11 @@ void TestWindow::showEvent(QShowEvent* event)
     // bar anew at every change of its size, parent or contents, and these come before.
     if (windowTitle().isEmpty())
         setWindowTitle(m_caption);
-    if (frmMDI::current())
-        frmMDI::current()->showMenusOfScreen();
+    emit shown();
 }
 
 void TestWindow::hideEvent(QHideEvent* event)
 {
     QMdiSubWindow::hideEvent(event);
-    if (frmMDI::current())
-        frmMDI::current()->showMenusOfScreen();
+    emit hidden();
 }

@@ -7,10 +7,11 @@
 // The four windows in which the tests run, as the main window knows them.
 enum class TestWindowId { BrainTestMain, BrainTestDisplay, EQTestMain, MFTestMain };
 
-// A child window of the main window in which a test runs. It carries the shared menus, sits
-// at the top of the main window's client area centred on the screen, and when it is unloaded
-// it brings back the main window's launcher panel. Unloading (closing) destroys it, so loading
-// it again starts from its designed state.
+// A child window of the main window in which a test runs. It carries the shared menus and sits
+// at the top of the main window's client area centred on the screen. It tells whoever holds it
+// (the main window) when it is shown, hidden or unloaded, and which test window it wants on screen
+// in its place; it knows nothing of the main window itself. Unloading (closing) destroys it, so
+// loading it again starts from its designed state.
 class TestWindow : public QMdiSubWindow {
     Q_OBJECT
 
@@ -25,6 +26,14 @@ public:
 
     // The File and Help menus that the main window's menu bar shows while this window is on screen.
     WindowMenus menus;
+
+signals:
+    void shown();
+    void hidden();
+    // Sent as the window is unloaded: the main window brings back its launcher panel.
+    void unloaded(TestWindow* window);
+    // Asks for that test window to be loaded, if it is not, and put on screen.
+    void testWindowWanted(TestWindowId id);
 
 protected:
     // The controls go onto the client area, whose size is fixed.

@@ -131,8 +131,23 @@ frmMDI::frmMDI()
     auto* rows = new QVBoxLayout(central);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
+    rows->addWidget(newBanner(central));
+    rows->addWidget(newTestButtonBar(central));
+    rows->addWidget(newClientArea(central), 1);
+    rows->addWidget(newOfferStrip(central));
+    setCentralWidget(central);
 
-    Picture6 = new MouseLabel(QStringLiteral("Picture6"), QString(), central);
+    menuBar()->addActions(menus.menuBarActions());
+    connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
+
+    LayOutMainWindow();
+}
+
+// The forum banner across the top, a picture with a link label on it.
+QWidget* frmMDI::newBanner(QWidget* parent)
+{
+    Picture6 = new MouseLabel(QStringLiteral("Picture6"), QString(), parent);
     Picture6->setFixedHeight(look::px(560));
     Picture6->setHandPointer();
     Picture6->setAccessibleName(brandtext::forumBanner());
@@ -144,9 +159,13 @@ frmMDI::frmMDI()
     look::setTextColour(lblQuorvaneBanner, look::BannerText);
     lblQuorvaneBanner->adjustSize();
     lblQuorvaneBanner->move(0, (Picture6->height() - lblQuorvaneBanner->height()) / 2);
-    rows->addWidget(Picture6);
+    return Picture6;
+}
 
-    Picture1 = newStrip(QStringLiteral("Picture1"), 900, central);
+// The bar of the three test buttons, each with its test's icon.
+QWidget* frmMDI::newTestButtonBar(QWidget* parent)
+{
+    Picture1 = newStrip(QStringLiteral("Picture1"), 900, parent);
     Picture1->setAutoFillBackground(true);
     picButtonContainer = new QFrame(Picture1);
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
@@ -169,11 +188,14 @@ frmMDI::frmMDI()
     Picture2 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture2"));
     Picture3 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture3"));
     Picture4 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture4"));
-    rows->addWidget(Picture1);
+    return Picture1;
+}
 
-    // The launcher panel lies over the top of the client area; test windows open only while
-    // it is hidden, so it never covers one.
-    auto* clientArea = new QWidget(central);
+// The client area in which the test windows open, with the black launcher panel and its six
+// labels over its top. Test windows open only while the panel is hidden, so it never covers one.
+QWidget* frmMDI::newClientArea(QWidget* parent)
+{
+    auto* clientArea = new QWidget(parent);
     clientArea->setObjectName(QStringLiteral("clientArea"));
     mdiClient = new QMdiArea(clientArea);
     mdiClient->setObjectName(QStringLiteral("mdiClient"));
@@ -202,9 +224,13 @@ frmMDI::frmMDI()
         lblCaption[index] = label;
     }
     clientArea->installEventFilter(this);
-    rows->addWidget(clientArea, 1);
+    return clientArea;
+}
 
-    PicCoBrand = newStrip(QStringLiteral("PicCoBrand"), 735, central);
+// The strip along the bottom: the fully-branded offer and the Exit button.
+QWidget* frmMDI::newOfferStrip(QWidget* parent)
+{
+    PicCoBrand = newStrip(QStringLiteral("PicCoBrand"), 735, parent);
     look::setBackground(PicCoBrand, look::StripBlue);
     cmdMdiExit = newGreyButton(QStringLiteral("cmdMdiExit"), QStringLiteral("&Exit"), PicCoBrand);
     cmdMdiExit->setGeometry(0, look::px(120), look::px(1335), look::px(495));
@@ -215,19 +241,17 @@ frmMDI::frmMDI()
     Label7->setWordWrap(true);
     Label7->setAlignment(Qt::AlignCenter);
     look::setTextColour(Label7, look::OfferText);
-    rows->addWidget(PicCoBrand);
-
-    setCentralWidget(central);
-    menuBar()->addActions(menus.menuBarActions());
-    connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
-
-    LayOutMainWindow();
+    return PicCoBrand;
 }
 
 frmMDI::~frmMDI()
 {
     currentMainWindow() = nullptr;
+    // The test windows go after this window's own parts, hidden as they go: nobody listens then.
+    for (const auto& [id, window] : m_loaded) {
+        if (window)
+            window->disconnect(this);
+    }
 }
 
 void frmMDI::LayOutMainWindow()
@@ -254,6 +278,10 @@ TestWindow* frmMDI::LoadTestWindow(TestWindowId id)
     TestWindow* window = factory->second();
     mdiClient->addSubWindow(window);
     m_loaded[id] = window;
+    connect(window, &TestWindow::shown, this, &frmMDI::showMenusOfScreen);
+    connect(window, &TestWindow::hidden, this, &frmMDI::showMenusOfScreen);
+    connect(window, &TestWindow::unloaded, this, &frmMDI::testWindowUnloaded);
+    connect(window, &TestWindow::testWindowWanted, this, &frmMDI::OpenTest);
     window->fitAroundClientArea();
     window->placeAtTop();
     return window;
@@ -267,6 +295,8 @@ TestWindow* frmMDI::LoadedTestWindow(TestWindowId id) const
 
 void frmMDI::UnloadTestWindows()
 {
+    // The question window of the Brain Test is unloaded a second time at the end, as the program
+    // always did; it is no longer loaded by then, so it is skipped.
     for (TestWindowId id : {TestWindowId::BrainTestDisplay, TestWindowId::BrainTestMain, TestWindowId::EQTestMain,
                             TestWindowId::MFTestMain, TestWindowId::BrainTestDisplay}) {
         if (TestWindow* window = LoadedTestWindow(id))
@@ -279,6 +309,7 @@ void frmMDI::OpenTest(TestWindowId id)
     TestWindow* window = LoadTestWindow(id);
     if (!window)
         return;
+    picMain->hide();
     window->show();
     window->placeAtTop();
     mdiClient->setActiveSubWindow(window);
@@ -325,21 +356,14 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 void frmMDI::cmdSelectOption_Click(int index)
 {
     UnloadTestWindows();
-    const TestWindowId test = TestButtons[index].window;
-    if (!factories().count(test))
-        return;
-    picMain->hide();
-    OpenTest(test);
+    OpenTest(TestButtons[index].window);
 }
 
 void frmMDI::lblCaption_Click(int index)
 {
     UnloadTestWindows();
-    const std::optional<TestWindowId> test = testOfLabel(index);
-    if (!test || !factories().count(*test))
-        return;
-    picMain->hide();
-    OpenTest(*test);
+    if (const std::optional<TestWindowId> test = testOfLabel(index))
+        OpenTest(*test);
 }
 
 void frmMDI::lblCaption_MouseMove(int index)

@@ -35,17 +35,14 @@ public:
     // Places the banner, the button frame, the labels and the Exit button on the screen width.
     void LayOutMainWindow();
 
+    // The one way a test window comes on screen: loaded (and placed) if it was not, the launcher
+    // panel hidden, shown at the top of the client area and made the active window.
+    void OpenTest(TestWindowId id);
     // The loaded window of that kind, created (and placed) first if it was not loaded.
     TestWindow* LoadTestWindow(TestWindowId id);
     // The loaded window of that kind, or none.
     TestWindow* LoadedTestWindow(TestWindowId id) const;
     void UnloadTestWindows();
-    void OpenTest(TestWindowId id);
-
-    // Called by a test window as it is unloaded.
-    void testWindowUnloaded(TestWindow* window);
-    // Shows in the menu bar the menus of the test window on screen, or the main window's own.
-    void showMenusOfScreen();
 
     MouseLabel* Picture6;
     MouseLabel* lblQuorvaneBanner;
@@ -68,6 +65,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* newBanner(QWidget* parent);
+    QWidget* newTestButtonBar(QWidget* parent);
+    QWidget* newClientArea(QWidget* parent);
+    QWidget* newOfferStrip(QWidget* parent);
+
+    // A test window was unloaded: the launcher panel comes back.
+    void testWindowUnloaded(TestWindow* window);
+    // Shows in the menu bar the menus of the test window on screen, or the main window's own.
+    void showMenusOfScreen();
+
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
