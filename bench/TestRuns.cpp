@@ -65,18 +65,9 @@ private:
     const char* m_test;
 };
 
-template <typename Control = QWidget>
-Control* control(const QWidget* window, const char* objectName)
-{
-    auto* found = window ? window->findChild<Control*>(QString::fromLatin1(objectName)) : nullptr;
-    if (!found)
-        qFatal("no control %s", objectName);
-    return found;
-}
-
 QWidget* loaded(TestWindowId id)
 {
-    QWidget* window = frmMDI::current()->LoadedTestWindow(id);
+    QWidget* window = frmMDI::current()->loadedTestWindow(id);
     if (!window)
         qFatal("the test window did not open");
     return window;
@@ -150,7 +141,7 @@ int main(int argc, char* argv[])
     MessageRecorder messages;
     UrlRecorder pages;
 
-    RegisterTestWindows();
+    registerTestWindows();
     const std::unique_ptr<frmMDI> mainWindow = showMainWindow();
     takeBrainTest();
     takeEQTest();

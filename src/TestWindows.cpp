@@ -6,10 +6,10 @@
 #include "mftest/frmMFTestMain.h"
 #include "shell/frmMDI.h"
 
-void RegisterTestWindows()
+void registerTestWindows()
 {
-    frmMDI::RegisterTestWindow(TestWindowId::BrainTestMain, [] { return new frmBrainTestMain; });
-    frmMDI::RegisterTestWindow(TestWindowId::BrainTestDisplay, [] { return new frmBrainTestDisplay; });
-    frmMDI::RegisterTestWindow(TestWindowId::EQTestMain, [] { return new frmEQTestMain; });
-    frmMDI::RegisterTestWindow(TestWindowId::MFTestMain, [] { return new frmMFTestMain; });
+    frmMDI::registerTestWindow(TestWindowId::BrainTestMain, [] { return new frmBrainTestMain; });
+    frmMDI::registerTestWindow(TestWindowId::BrainTestDisplay, [] { return new frmBrainTestDisplay; });
+    frmMDI::registerTestWindow(TestWindowId::EQTestMain, [] { return new frmEQTestMain; });
+    frmMDI::registerTestWindow(TestWindowId::MFTestMain, [] { return new frmMFTestMain; });
 }

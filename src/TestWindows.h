@@ -1,4 +1,4 @@
 #pragma once
 
 // Tells the main window how to create the window of each test.
-void RegisterTestWindows();
+void registerTestWindows();

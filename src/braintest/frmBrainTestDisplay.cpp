@@ -160,7 +160,7 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     connect(menus.mnuExit, &QAction::triggered, this, &frmBrainTestDisplay::cmdExit_Click);
 
     // A question window is loaded as a run starts, on the run's first question.
-    ShowQuestion();
+    showQuestion();
 }
 
 void frmBrainTestDisplay::buildQuestionPanel()
@@ -215,7 +215,7 @@ void frmBrainTestDisplay::buildResultPanel()
     Command1 = newButton("Command1", "&OK", fraResult, look::px(Margin, buttonTop + 480, ExplanationWidth, 420));
 }
 
-void frmBrainTestDisplay::ShowQuestion()
+void frmBrainTestDisplay::showQuestion()
 {
     lblQuestion->setText(BrainQuestions[BrainQuestionIndex]);
     optAnswerOne->setText(BrainAnswerCaptions[2 * BrainQuestionIndex]);
@@ -224,7 +224,7 @@ void frmBrainTestDisplay::ShowQuestion()
     fraQuestion->raise();
 }
 
-bool frmBrainTestDisplay::RecordChosenAnswer()
+bool frmBrainTestDisplay::recordChosenAnswer()
 {
     if (optAnswerOne->isChecked()) {
         RecordBrainAnswer(optAnswerOne->text());
@@ -240,15 +240,15 @@ bool frmBrainTestDisplay::RecordChosenAnswer()
 void frmBrainTestDisplay::cmdNext_Click()
 {
     if (cmdNext->text() == QLatin1String(ShowMyAbility))
-        ShowVerdict();
+        showVerdict();
     else
-        NextQuestion();
+        nextQuestion();
 }
 
-void frmBrainTestDisplay::NextQuestion()
+void frmBrainTestDisplay::nextQuestion()
 {
     cmdPrevious->setEnabled(true);
-    if (!RecordChosenAnswer()) {
+    if (!recordChosenAnswer()) {
         if (BrainQuestionIndex == 0)
             cmdPrevious->setEnabled(false);
         showNoAnswerMessage();
@@ -256,17 +256,17 @@ void frmBrainTestDisplay::NextQuestion()
     }
     if (BrainQuestionIndex == BrainQuestionCount - 1)
         cmdNext->setText(QString::fromLatin1(ShowMyAbility));
-    ShowQuestion();
+    showQuestion();
 }
 
-void frmBrainTestDisplay::ShowVerdict()
+void frmBrainTestDisplay::showVerdict()
 {
-    if (!RecordChosenAnswer()) {
+    if (!recordChosenAnswer()) {
         showNoAnswerMessage();
         return;
     }
     const BrainVerdict verdict = ScoreBrainTest();
-    lblAnswer->setText(BrainVerdictText(verdict));
+    lblAnswer->setText(brainVerdictText(verdict));
     switch (verdict) {
     case BrainVerdict::RightDominant: fraRightBrainResponsible->raise(); break;
     case BrainVerdict::LeftDominant: fraLeftBrainResponsible->raise(); break;
@@ -285,11 +285,11 @@ void frmBrainTestDisplay::showNoAnswerMessage()
 
 void frmBrainTestDisplay::cmdPrevious_Click()
 {
-    StepBackBrainQuestion();
+    stepBackBrainQuestion();
     if (BrainQuestionIndex == 0)
         cmdPrevious->setEnabled(false);
     cmdNext->setText(QString::fromLatin1(NextCaption));
-    ShowQuestion();
+    showQuestion();
 }
 
 void frmBrainTestDisplay::cmdRightBrainResponsible_Click()
@@ -304,7 +304,7 @@ void frmBrainTestDisplay::cmdLeftBrainResponsible_Click()
 
 void frmBrainTestDisplay::cmdBack_Click()
 {
-    ResetBrainRun();
+    resetBrainRun();
     close();
     emit testWindowWanted(TestWindowId::BrainTestMain);
 }

@@ -22,7 +22,7 @@ public:
     frmBrainTestDisplay();
 
     // Shows the question at the run's position with its two answers, neither chosen.
-    void ShowQuestion();
+    void showQuestion();
 
     MouseLabel* Label61;
 
@@ -53,11 +53,11 @@ private:
     void buildQuestionPanel();
     void buildResultPanel();
     // The chosen answer goes into the run; false, after telling the user, when none is chosen.
-    bool RecordChosenAnswer();
+    bool recordChosenAnswer();
 
     void cmdNext_Click();
-    void NextQuestion();
-    void ShowVerdict();
+    void nextQuestion();
+    void showVerdict();
     void showNoAnswerMessage();
     void cmdPrevious_Click();
     void cmdRightBrainResponsible_Click();

@@ -34,9 +34,7 @@ constexpr int BannerHeight = 450;
 constexpr int StripHeight = 855;
 constexpr int Margin = 360;
 
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
-constexpr int Space = 32;
+using namespace keycode;
 
 bool isLetter(int code)
 {
@@ -114,6 +112,7 @@ bool frmBrainTestMain::ValidateBrainDetails()
         return false;
     }
     if (!optMale->isChecked() && !optFemale->isChecked()) {
+        // "Plese" is the program's own spelling of this message, kept as users know it.
         platform::showMessage(this, {QStringLiteral("Plese Select Your Sex"), platform::MessageIcon::None});
         return false;
     }
@@ -124,7 +123,7 @@ void frmBrainTestMain::cmdNext_Click()
 {
     if (!ValidateBrainDetails())
         return;
-    modBrainTest::ResetBrainRun();
+    modBrainTest::resetBrainRun();
     modBrainTest::LoadBrainQuestions();
     // The entry window stays loaded, with the name and sex as typed; the question window, which
     // every way out of unloads, is loaded afresh on question 1.

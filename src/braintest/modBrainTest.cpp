@@ -68,7 +68,7 @@ void LoadBrainQuestions()
     }
 }
 
-void ResetBrainRun()
+void resetBrainRun()
 {
     BrainQuestionIndex = 0;
     BrainRightCount = 0;
@@ -86,7 +86,7 @@ void RecordBrainAnswer(const QString& caption)
         ++BrainQuestionIndex;
 }
 
-void StepBackBrainQuestion()
+void stepBackBrainQuestion()
 {
     if (BrainQuestionIndex > 0)
         --BrainQuestionIndex;
@@ -111,7 +111,7 @@ BrainVerdict ScoreBrainTest()
     return BrainVerdict::BothEqual;
 }
 
-QString BrainVerdictText(BrainVerdict verdict)
+QString brainVerdictText(BrainVerdict verdict)
 {
     switch (verdict) {
     case BrainVerdict::RightDominant: return QStringLiteral("Your Right Brain is more Dominant Than Your Left Brain");

@@ -32,18 +32,18 @@ void LoadBrainQuestions();
 
 // Starts a run over: back to the first question, both tallies at zero. The answers of an
 // earlier run stay until they are answered again.
-void ResetBrainRun();
+void resetBrainRun();
 
 // Stores the caption as the answer to the question on screen and moves on to the next one.
 void RecordBrainAnswer(const QString& caption);
 
 // Back to the question before; its stored answer is replaced when the user moves on again.
-void StepBackBrainQuestion();
+void stepBackBrainQuestion();
 
 // Counts the twenty answers for the right and the left brain and gives the majority.
 BrainVerdict ScoreBrainTest();
 
 // The text that shows the verdict to the user.
-QString BrainVerdictText(BrainVerdict verdict);
+QString brainVerdictText(BrainVerdict verdict);
 
 } // namespace modBrainTest

@@ -70,9 +70,9 @@ frmEQTestMain::frmEQTestMain()
     Label61->setWordWrap(true);
     Label61->setGeometry(look::px(0, 0, ClientWidth, BannerHeight));
 
-    BuildIntroduction();
-    BuildStatementPanel();
-    BuildResultPanel();
+    buildIntroduction();
+    buildStatementPanel();
+    buildResultPanel();
 
     fraFullBrand = new BrandStrip("fraFullBrand", clientArea());
     fraFullBrand->setGeometry(look::px(0, ClientHeight - BrandStripHeight, ClientWidth, BrandStripHeight));
@@ -81,11 +81,11 @@ frmEQTestMain::frmEQTestMain()
 
     connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
 
-    BringToFront(fraMain);
+    bringToFront(fraMain);
     txtName->setFocus();
 }
 
-void frmEQTestMain::BuildIntroduction()
+void frmEQTestMain::buildIntroduction()
 {
     fraMain = newPanel("fraMain", clientArea());
 
@@ -108,7 +108,7 @@ void frmEQTestMain::BuildIntroduction()
     lblLabel[1]->setBuddy(txtName);
 }
 
-void frmEQTestMain::BuildStatementPanel()
+void frmEQTestMain::buildStatementPanel()
 {
     fraQuestion = newPanel("fraQuestion", clientArea());
 
@@ -125,7 +125,7 @@ void frmEQTestMain::BuildStatementPanel()
                      look::px(TextMargin, 1080, TextWidth, 285), Qt::AlignCenter);
 
     for (qint16 index = 0; index < eq::ChoiceCount; ++index) {
-        QRadioButton* choice = newOption(QStringLiteral("optAnswerChoice_%1").arg(index), eq::ChoiceCaption(index),
+        QRadioButton* choice = newOption(QStringLiteral("optAnswerChoice_%1").arg(index), eq::choiceCaption(index),
                                          fraQuestion, look::px(1200, 1410 + index * 360, 0, 330), look::verdana(8.25),
                                          White);
         // Sized to its caption, so that a click anywhere on the control chooses it.
@@ -138,7 +138,7 @@ void frmEQTestMain::BuildStatementPanel()
     connect(cmdNext, &QPushButton::clicked, this, &frmEQTestMain::cmdNext_Click);
 }
 
-void frmEQTestMain::BuildResultPanel()
+void frmEQTestMain::buildResultPanel()
 {
     fraResult = newPanel("fraResult", clientArea());
 
@@ -157,7 +157,7 @@ void frmEQTestMain::BuildResultPanel()
     connect(cmdBack, &QPushButton::clicked, this, &frmEQTestMain::cmdBack_Click);
 }
 
-void frmEQTestMain::BringToFront(QFrame* panel)
+void frmEQTestMain::bringToFront(QFrame* panel)
 {
     for (QFrame* each : {fraMain, fraQuestion, fraResult})
         each->setVisible(each == panel);
@@ -176,9 +176,9 @@ bool frmEQTestMain::IsNameEntered()
 void frmEQTestMain::ShowCurrentStatement()
 {
     eq::LoadEQStatements();
-    if (eq::IsRunComplete()) {
+    if (eq::isRunComplete()) {
         ShowEQResult();
-        BringToFront(fraResult);
+        bringToFront(fraResult);
         cmdBack->setFocus();
         return;
     }
@@ -188,7 +188,7 @@ void frmEQTestMain::ShowCurrentStatement()
 
 void frmEQTestMain::ShowEQResult()
 {
-    const eq::EQBand& band = eq::BandOfTotal(eq::EQScore);
+    const eq::EQBand& band = eq::bandOfTotal(eq::EQScore);
     lblResult[0]->setText(QString::fromLatin1(band.headline));
     lblResult[1]->setText(QString::fromLatin1(band.paragraph));
 }
@@ -197,9 +197,9 @@ void frmEQTestMain::cmdStartTest_Click()
 {
     if (!IsNameEntered())
         return;
-    eq::ResetRun();
+    eq::resetRun();
     ShowCurrentStatement();
-    BringToFront(fraQuestion);
+    bringToFront(fraQuestion);
     optAnswerChoice[0]->setFocus();
 }
 
@@ -207,7 +207,7 @@ void frmEQTestMain::cmdNext_Click()
 {
     for (qint16 index = 0; index < eq::ChoiceCount; ++index) {
         if (optAnswerChoice[index]->isChecked())
-            eq::ScoreAnswer(index);
+            eq::scoreAnswer(index);
     }
     optAnswerChoice[0]->setChecked(true);
     ++eq::EQQuestionIndex;
@@ -217,7 +217,7 @@ void frmEQTestMain::cmdNext_Click()
 void frmEQTestMain::cmdBack_Click()
 {
     txtName->clear();
-    eq::ResetRun();
-    BringToFront(fraMain);
+    eq::resetRun();
+    bringToFront(fraMain);
     txtName->setFocus();
 }

@@ -51,11 +51,11 @@ public:
     BrandStrip* fraFullBrand;
 
 private:
-    void BuildIntroduction();
-    void BuildStatementPanel();
-    void BuildResultPanel();
+    void buildIntroduction();
+    void buildStatementPanel();
+    void buildResultPanel();
     // Shows the panel in place of the other two.
-    void BringToFront(QFrame* panel);
+    void bringToFront(QFrame* panel);
 
     void cmdStartTest_Click();
     void cmdNext_Click();

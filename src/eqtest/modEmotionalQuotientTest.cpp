@@ -53,7 +53,7 @@ constexpr std::array<EQBand, 5> Bands = {{
      "You express yourself very well, and you are confident and sure of yourself."},
 }};
 
-bool IsChoice(qint16 choiceIndex)
+bool isChoice(qint16 choiceIndex)
 {
     return choiceIndex >= 0 && choiceIndex < ChoiceCount;
 }
@@ -70,33 +70,33 @@ void LoadEQStatements()
         EQStatements[index] = QString::fromLatin1(Statements[index]);
 }
 
-void ResetRun()
+void resetRun()
 {
     EQScore = 0;
     EQQuestionIndex = 0;
 }
 
-bool IsRunComplete()
+bool isRunComplete()
 {
     return EQQuestionIndex >= StatementCount;
 }
 
-QString ChoiceCaption(qint16 choiceIndex)
+QString choiceCaption(qint16 choiceIndex)
 {
-    return IsChoice(choiceIndex) ? QString::fromLatin1(ChoiceCaptions[choiceIndex]) : QString();
+    return isChoice(choiceIndex) ? QString::fromLatin1(ChoiceCaptions[choiceIndex]) : QString();
 }
 
-qint16 PointsOfChoice(qint16 choiceIndex)
+qint16 pointsOfChoice(qint16 choiceIndex)
 {
-    return IsChoice(choiceIndex) ? qint16(ChoiceCount - choiceIndex) : qint16(0);
+    return isChoice(choiceIndex) ? qint16(ChoiceCount - choiceIndex) : qint16(0);
 }
 
-void ScoreAnswer(qint16 choiceIndex)
+void scoreAnswer(qint16 choiceIndex)
 {
-    EQScore = qint16(EQScore + PointsOfChoice(choiceIndex));
+    EQScore = qint16(EQScore + pointsOfChoice(choiceIndex));
 }
 
-const EQBand& BandOfTotal(qint16 total)
+const EQBand& bandOfTotal(qint16 total)
 {
     for (const EQBand& band : Bands) {
         if (total <= band.highest)

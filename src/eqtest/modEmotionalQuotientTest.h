@@ -22,15 +22,15 @@ extern qint16 EQQuestionIndex;
 void LoadEQStatements();
 
 // Starting or abandoning a run: no points, back at the first statement.
-void ResetRun();
-bool IsRunComplete();
+void resetRun();
+bool isRunComplete();
 
 // The caption of an answer choice, "Strongly Agree" (index 0) to "Strongly Disagree" (index 4).
-QString ChoiceCaption(qint16 choiceIndex);
+QString choiceCaption(qint16 choiceIndex);
 // Agreement earns the most: 5 minus the choice's index.
-qint16 PointsOfChoice(qint16 choiceIndex);
+qint16 pointsOfChoice(qint16 choiceIndex);
 // Adds the points of the chosen answer to EQScore; an index outside the scale adds nothing.
-void ScoreAnswer(qint16 choiceIndex);
+void scoreAnswer(qint16 choiceIndex);
 
 // A range of totals with its verdict.
 struct EQBand {
@@ -41,6 +41,6 @@ struct EQBand {
 };
 
 // The band the total falls into: the first whose range reaches up to it, the last for any total above.
-const EQBand& BandOfTotal(qint16 total);
+const EQBand& bandOfTotal(qint16 total);
 
 } // namespace modEmotionalQuotientTest

@@ -20,6 +20,7 @@ using namespace controls;
 
 namespace {
 
+// "nuFile" is this window's name for its File menu, as the program has always called it.
 const MenuDesign Menus = {"nuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2", "mnuMakeMoney",
                           "Make Money &Online"};
 
@@ -53,6 +54,7 @@ const char Introduction[] =
     "Zelt Masculine Feminine Test helps understand the masculinity and feminity of a person's brain patterns. "
     "There are no right or wrong answers to this test. Take this test as a source of entertainment only.";
 const char EntertainmentNote[] = "PS: This test should be taken as a source of entertainment only.";
+// "how your brain things" is the program's own wording, kept as users know it.
 const char ResultIntroduction[] =
     "After having taken this test, you will understand how your brain things. Here are the results of your test:";
 
@@ -180,9 +182,9 @@ void frmMFTestMain::buildResultPage()
 void frmMFTestMain::ShowMFResult(const qint16& score)
 {
     using namespace modMaleFemaleTest;
-    MFPercent = PercentOfScore(score);
-    const Verdict& verdict = VerdictOf(MFPercent);
-    lblResult[0]->setText(PercentageLine(MFPercent));
+    MFPercent = percentOfScore(score);
+    const Verdict& verdict = verdictOf(MFPercent);
+    lblResult[0]->setText(percentageLine(MFPercent));
     lblResult[1]->setText(QString::fromLatin1(verdict.headline));
     lblResult[2]->setText(QString::fromLatin1(verdict.paragraph));
 }
@@ -201,7 +203,7 @@ void frmMFTestMain::cmdTest_Click()
         txtAge->setFocus();
         return;
     }
-    modMaleFemaleTest::StartMFRun(name, age, cboSex->currentText());
+    modMaleFemaleTest::startMFRun(name, age, cboSex->currentText());
     showQuestion();
     bringToFront(fraQuestion);
 }
@@ -210,9 +212,9 @@ void frmMFTestMain::cmdNext_Click()
 {
     using namespace modMaleFemaleTest;
     LoadMFQuestions();
-    ScoreMFAnswer(MFQuestionIndex, optOption1->isChecked());
+    scoreMFAnswer(MFQuestionIndex, optOption1->isChecked());
     optOption1->setChecked(true);
-    if (MoveToNextMFQuestion()) {
+    if (moveToNextMFQuestion()) {
         ShowMFResult(MFScore);
         bringToFront(fraResult);
         cmdMain->setFocus();
@@ -231,8 +233,7 @@ void frmMFTestMain::cmdMain_Click()
 
 void frmMFTestMain::txtAge_KeyPress(int& KeyAscii)
 {
-    constexpr int Backspace = 8;
-    constexpr int Enter = 13;
+    using namespace keycode;
     if (KeyAscii == Backspace || KeyAscii == Enter || (KeyAscii >= '0' && KeyAscii <= '9'))
         return;
     showCriticalMessage(this, "Age must be number");

@@ -86,7 +86,7 @@ void LoadMFQuestions()
     }
 }
 
-void StartMFRun(const QString& name, const QString& age, const QString& sex)
+void startMFRun(const QString& name, const QString& age, const QString& sex)
 {
     MFTakerName = name;
     bool ageFits = false;
@@ -99,13 +99,13 @@ void StartMFRun(const QString& name, const QString& age, const QString& sex)
     MFScore = 0;
 }
 
-void ScoreMFAnswer(qint16 questionIndex, bool firstAnswerChosen)
+void scoreMFAnswer(qint16 questionIndex, bool firstAnswerChosen)
 {
     const BankArray& flags = firstAnswerChosen ? MFAnswerOneMasculine : MFAnswerTwoMasculine;
     MFScore = qint16(MFScore + flags.at(std::size_t(questionIndex)).toShort());
 }
 
-bool MoveToNextMFQuestion()
+bool moveToNextMFQuestion()
 {
     ++MFQuestionIndex;
     if (MFQuestionIndex < QuestionCount)
@@ -119,18 +119,18 @@ QString QuestionCounter(qint16 questionIndex)
     return QStringLiteral("Question %1 of %2").arg(questionIndex + 1).arg(QuestionCount);
 }
 
-qint16 PercentOfScore(qint16 score)
+qint16 percentOfScore(qint16 score)
 {
     // The default rounding mode of the floating-point unit rounds ties to even.
     return qint16(std::nearbyint(double(score) / QuestionCount * 100));
 }
 
-QString PercentageLine(qint16 masculinePercent)
+QString percentageLine(qint16 masculinePercent)
 {
     return QStringLiteral("Your thinking is %1% Masculine and %2% Feminine").arg(masculinePercent).arg(100 - masculinePercent);
 }
 
-const Verdict& VerdictOf(qint16 masculinePercent)
+const Verdict& verdictOf(qint16 masculinePercent)
 {
     if (masculinePercent == BalancedPercent)
         return Balanced;

@@ -34,23 +34,23 @@ extern QString MFTakerSex;
 
 // Keeps the taker's details and starts at question 1 with a score of 0. An age that does not
 // fit a 16-bit number leaves the stored age as it was.
-void StartMFRun(const QString& name, const QString& age, const QString& sex);
+void startMFRun(const QString& name, const QString& age, const QString& sex);
 
 // Adds the masculine flag of the chosen answer of that question to the score.
-void ScoreMFAnswer(qint16 questionIndex, bool firstAnswerChosen);
+void scoreMFAnswer(qint16 questionIndex, bool firstAnswerChosen);
 
 // Moves on to the next question. After the last one the index stays on it and the result is
 // due: then it returns true.
-bool MoveToNextMFQuestion();
+bool moveToNextMFQuestion();
 
 // "Question N of 20" for the question with that 0-based index.
 QString QuestionCounter(qint16 questionIndex);
 
 // The masculine percentage of a score: 5 for every masculine answer.
-qint16 PercentOfScore(qint16 score);
+qint16 percentOfScore(qint16 score);
 
 // "Your thinking is X% Masculine and Y% Feminine".
-QString PercentageLine(qint16 masculinePercent);
+QString percentageLine(qint16 masculinePercent);
 
 struct Verdict {
     const char* headline;
@@ -58,6 +58,6 @@ struct Verdict {
 };
 
 // Balanced at exactly 50 %, masculine above, feminine below.
-const Verdict& VerdictOf(qint16 masculinePercent);
+const Verdict& verdictOf(qint16 masculinePercent);
 
 } // namespace modMaleFemaleTest

@@ -109,7 +109,7 @@ QWidget* newStrip(const QString& objectName, int heightInTwips, QWidget* parent)
 
 } // namespace
 
-void frmMDI::RegisterTestWindow(TestWindowId id, TestWindowFactory factory)
+void frmMDI::registerTestWindow(TestWindowId id, TestWindowFactory factory)
 {
     factories()[id] = std::move(factory);
 }
@@ -268,9 +268,9 @@ void frmMDI::LayOutMainWindow()
     Label7->setGeometry(margin, 0, qMax(0, cmdMdiExit->x() - 2 * margin), PicCoBrand->height());
 }
 
-TestWindow* frmMDI::LoadTestWindow(TestWindowId id)
+TestWindow* frmMDI::loadTestWindow(TestWindowId id)
 {
-    if (TestWindow* loaded = LoadedTestWindow(id))
+    if (TestWindow* loaded = loadedTestWindow(id))
         return loaded;
     const auto factory = factories().find(id);
     if (factory == factories().end())
@@ -287,7 +287,7 @@ TestWindow* frmMDI::LoadTestWindow(TestWindowId id)
     return window;
 }
 
-TestWindow* frmMDI::LoadedTestWindow(TestWindowId id) const
+TestWindow* frmMDI::loadedTestWindow(TestWindowId id) const
 {
     const auto loaded = m_loaded.find(id);
     return loaded == m_loaded.end() ? nullptr : loaded->second.data();
@@ -299,14 +299,14 @@ void frmMDI::UnloadTestWindows()
     // always did; it is no longer loaded by then, so it is skipped.
     for (TestWindowId id : {TestWindowId::BrainTestDisplay, TestWindowId::BrainTestMain, TestWindowId::EQTestMain,
                             TestWindowId::MFTestMain, TestWindowId::BrainTestDisplay}) {
-        if (TestWindow* window = LoadedTestWindow(id))
+        if (TestWindow* window = loadedTestWindow(id))
             window->close();
     }
 }
 
 void frmMDI::OpenTest(TestWindowId id)
 {
-    TestWindow* window = LoadTestWindow(id);
+    TestWindow* window = loadTestWindow(id);
     if (!window)
         return;
     picMain->hide();

@@ -24,7 +24,7 @@ class frmMDI : public QMainWindow {
 public:
     // How a test window comes into being; each test registers its windows before start-up.
     using TestWindowFactory = std::function<TestWindow*()>;
-    static void RegisterTestWindow(TestWindowId id, TestWindowFactory factory);
+    static void registerTestWindow(TestWindowId id, TestWindowFactory factory);
 
     frmMDI();
     ~frmMDI() override;
@@ -39,9 +39,9 @@ public:
     // panel hidden, shown at the top of the client area and made the active window.
     void OpenTest(TestWindowId id);
     // The loaded window of that kind, created (and placed) first if it was not loaded.
-    TestWindow* LoadTestWindow(TestWindowId id);
+    TestWindow* loadTestWindow(TestWindowId id);
     // The loaded window of that kind, or none.
-    TestWindow* LoadedTestWindow(TestWindowId id) const;
+    TestWindow* loadedTestWindow(TestWindowId id) const;
     void UnloadTestWindows();
 
     MouseLabel* Picture6;

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(look::programIcon());
 
-    RegisterTestWindows();
+    registerTestWindows();
     platform::SingleInstanceLock lock;
     const std::unique_ptr<frmMDI> mainWindow = StartUp(lock);
     if (!mainWindow)

@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr int Backspace = 8;
-constexpr int CtrlV = 22;
-constexpr int Space = 32;
+using namespace keycode;
 
 // The character codes a key press delivers; none for keys that only move or delete.
 QList<int> characterCodes(const QKeyEvent* event)

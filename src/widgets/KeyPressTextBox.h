@@ -3,6 +3,14 @@
 #include <QLineEdit>
 #include <functional>
 
+// The character codes the key filters know by name.
+namespace keycode {
+inline constexpr int Backspace = 8;
+inline constexpr int Enter = 13;
+inline constexpr int CtrlV = 22;
+inline constexpr int Space = 32;
+} // namespace keycode
+
 // A text box that hands every character before it goes in to its window's key-press handler,
 // by character code: typed keys (Ctrl with a letter gives its control code, so Ctrl+V is 22),
 // text committed by an input method one character at a time, and every way of pasting (as the

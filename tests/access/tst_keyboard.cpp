@@ -57,11 +57,11 @@ bool choose(const QList<QRadioButton*>& group, int wanted)
     return focused() == group[wanted] && group[wanted]->isChecked();
 }
 
+// A control of one of the test windows.
 template <typename Control>
 Control* control(const frmMDI& mainWindow, const char* windowName, const char* controlName)
 {
-    QWidget* window = mainWindow.findChild<QWidget*>(QString::fromLatin1(windowName));
-    return window ? window->findChild<Control*>(QString::fromLatin1(controlName)) : nullptr;
+    return control<Control>(control(&mainWindow, windowName), controlName);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ private:
 
 void TestKeyboard::initTestCase()
 {
-    RegisterTestWindows();
+    registerTestWindows();
 }
 
 void TestKeyboard::init()
@@ -134,7 +134,7 @@ void TestKeyboard::brainTest()
 
     QVERIFY(tabTo(control<QPushButton>(*m_mainWindow, "frmBrainTestDisplay", "Command1")));
     press(Qt::Key_Space);
-    QTRY_VERIFY(!m_mainWindow->LoadedTestWindow(TestWindowId::BrainTestDisplay));
+    QTRY_VERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::BrainTestDisplay));
     QCOMPARE(name->text(), QStringLiteral("ANNA"));
     QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(0));
 }

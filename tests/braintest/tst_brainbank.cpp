@@ -61,7 +61,7 @@ QStringList rightBrainAnswersExcept(const std::map<int, QString>& otherCaptions)
 void TestBrainBank::init()
 {
     BrainUserAnswers.fill(QString());
-    ResetBrainRun();
+    resetBrainRun();
     LoadBrainQuestions();
 }
 
@@ -229,7 +229,7 @@ void TestBrainBank::verdictTexts()
 {
     QFETCH(BrainVerdict, verdict);
     QFETCH(QString, text);
-    QCOMPARE(BrainVerdictText(verdict), text);
+    QCOMPARE(brainVerdictText(verdict), text);
 }
 
 void TestBrainBank::recordingMovesThroughTheRunAndStopsAfterTheLastQuestion()
@@ -251,7 +251,7 @@ void TestBrainBank::steppingBackLetsTheAnswerBeReplaced()
 {
     RecordBrainAnswer("Yes");
     RecordBrainAnswer("Names");
-    StepBackBrainQuestion();
+    stepBackBrainQuestion();
     QCOMPARE(BrainQuestionIndex, qint16(1));
     RecordBrainAnswer("Faces");
     QCOMPARE(BrainQuestionIndex, qint16(2));
@@ -265,7 +265,7 @@ void TestBrainBank::resetStartsTheRunOverAndKeepsTheAnswers()
     ScoreBrainTest();
     const auto answers = BrainUserAnswers;
 
-    ResetBrainRun();
+    resetBrainRun();
 
     QCOMPARE(BrainQuestionIndex, qint16(0));
     QCOMPARE(BrainRightCount, qint16(0));

@@ -75,15 +75,6 @@ Q_DECLARE_METATYPE(MessageIcon)
 
 namespace {
 
-template <typename Control>
-Control* control(const QObject* window, const char* objectName)
-{
-    auto* found = window->findChild<Control*>(QString::fromLatin1(objectName));
-    if (!found)
-        qFatal("no control %s", objectName);
-    return found;
-}
-
 void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton);
@@ -133,8 +124,8 @@ void closeAboutBoxWhenShown()
 void TestBrainWindows::initTestCase()
 {
     m_folders = std::make_unique<IsolatedUserFolders>();
-    frmMDI::RegisterTestWindow(TestWindowId::BrainTestMain, [] { return new frmBrainTestMain; });
-    frmMDI::RegisterTestWindow(TestWindowId::BrainTestDisplay, [] { return new frmBrainTestDisplay; });
+    frmMDI::registerTestWindow(TestWindowId::BrainTestMain, [] { return new frmBrainTestMain; });
+    frmMDI::registerTestWindow(TestWindowId::BrainTestDisplay, [] { return new frmBrainTestDisplay; });
 }
 
 void TestBrainWindows::init()
@@ -159,12 +150,12 @@ frmBrainTestMain* TestBrainWindows::openEntryWindow()
 
 frmBrainTestMain* TestBrainWindows::entryWindow() const
 {
-    return qobject_cast<frmBrainTestMain*>(m_main->LoadedTestWindow(TestWindowId::BrainTestMain));
+    return qobject_cast<frmBrainTestMain*>(m_main->loadedTestWindow(TestWindowId::BrainTestMain));
 }
 
 frmBrainTestDisplay* TestBrainWindows::questionWindow() const
 {
-    return qobject_cast<frmBrainTestDisplay*>(m_main->LoadedTestWindow(TestWindowId::BrainTestDisplay));
+    return qobject_cast<frmBrainTestDisplay*>(m_main->loadedTestWindow(TestWindowId::BrainTestDisplay));
 }
 
 frmBrainTestDisplay* TestBrainWindows::startRun()

@@ -28,7 +28,7 @@ private slots:
 
 void TestEQBank::init()
 {
-    eq::ResetRun();
+    eq::resetRun();
 }
 
 void TestEQBank::statementsReadAsWritten()
@@ -80,18 +80,18 @@ void TestEQBank::choicesReadAsWrittenAndEarnFiveMinusTheirIndex()
     QFETCH(qint16, index);
     QFETCH(QString, caption);
     QFETCH(qint16, points);
-    QCOMPARE(eq::ChoiceCaption(index), caption);
+    QCOMPARE(eq::choiceCaption(index), caption);
     eq::EQScore = 10;
-    eq::ScoreAnswer(index);
+    eq::scoreAnswer(index);
     QCOMPARE(eq::EQScore, qint16(10 + points));
 }
 
 void TestEQBank::answersOutsideTheScaleEarnNothing()
 {
     for (qint16 index : {qint16(-1), qint16(5)}) {
-        eq::ScoreAnswer(index);
+        eq::scoreAnswer(index);
         QCOMPARE(eq::EQScore, qint16(0));
-        QVERIFY(eq::ChoiceCaption(index).isEmpty());
+        QVERIFY(eq::choiceCaption(index).isEmpty());
     }
 }
 
@@ -122,7 +122,7 @@ void TestEQBank::totalFallsIntoItsBand()
 {
     QFETCH(qint16, total);
     QFETCH(QString, headline);
-    const eq::EQBand& band = eq::BandOfTotal(total);
+    const eq::EQBand& band = eq::bandOfTotal(total);
     QCOMPARE(QString::fromLatin1(band.headline), headline);
     QVERIFY(band.lowest <= total && total <= band.highest);
 }
@@ -146,7 +146,7 @@ void TestEQBank::paragraphOpensWithItsSentenceAndIsOneBlock()
 {
     QFETCH(qint16, total);
     QFETCH(QString, firstSentence);
-    const QString paragraph = QString::fromLatin1(eq::BandOfTotal(total).paragraph);
+    const QString paragraph = QString::fromLatin1(eq::bandOfTotal(total).paragraph);
     QVERIFY2(paragraph.startsWith(firstSentence + ' '), qPrintable(paragraph));
     QVERIFY(paragraph.size() > firstSentence.size() + 40);
     QVERIFY(!paragraph.contains('\n'));
@@ -180,20 +180,20 @@ void TestEQBank::fifteenAnswersAddUpToTheirBand()
     QFETCH(qint16, total);
     QFETCH(QString, headline);
     for (qint16 answer : answers)
-        eq::ScoreAnswer(answer);
+        eq::scoreAnswer(answer);
     QCOMPARE(eq::EQScore, total);
-    QCOMPARE(QString::fromLatin1(eq::BandOfTotal(eq::EQScore).headline), headline);
+    QCOMPARE(QString::fromLatin1(eq::bandOfTotal(eq::EQScore).headline), headline);
 }
 
 void TestEQBank::resettingStartsTheRunAfresh()
 {
-    eq::ScoreAnswer(0);
+    eq::scoreAnswer(0);
     eq::EQQuestionIndex = eq::StatementCount;
-    QVERIFY(eq::IsRunComplete());
-    eq::ResetRun();
+    QVERIFY(eq::isRunComplete());
+    eq::resetRun();
     QCOMPARE(eq::EQScore, qint16(0));
     QCOMPARE(eq::EQQuestionIndex, qint16(0));
-    QVERIFY(!eq::IsRunComplete());
+    QVERIFY(!eq::isRunComplete());
 }
 
 QTEST_APPLESS_MAIN(TestEQBank)

@@ -31,15 +31,6 @@ QString bankStatement(int index)
     return modEmotionalQuotientTest::EQStatements[std::size_t(index)];
 }
 
-template <class Control>
-Control* control(QObject* window, const QString& objectName)
-{
-    auto* found = window->findChild<Control*>(objectName);
-    if (!found)
-        qFatal("no control %s", qPrintable(objectName));
-    return found;
-}
-
 QFrame* panelInFront(QObject* window)
 {
     QFrame* inFront = nullptr;
@@ -102,7 +93,7 @@ private:
 
 void TestEQWindow::initTestCase()
 {
-    frmMDI::RegisterTestWindow(TestWindowId::EQTestMain, [] { return new frmEQTestMain; });
+    frmMDI::registerTestWindow(TestWindowId::EQTestMain, [] { return new frmEQTestMain; });
 }
 
 void TestEQWindow::init()
@@ -121,7 +112,7 @@ void TestEQWindow::cleanup()
 frmEQTestMain* TestEQWindow::launch()
 {
     QTest::mouseClick(control<QPushButton>(m_mainWindow.get(), "cmdSelectOption_2"), Qt::LeftButton);
-    auto* window = qobject_cast<frmEQTestMain*>(m_mainWindow->LoadedTestWindow(TestWindowId::EQTestMain));
+    auto* window = qobject_cast<frmEQTestMain*>(m_mainWindow->loadedTestWindow(TestWindowId::EQTestMain));
     if (window && !QTest::qWaitForWindowActive(window))
         qWarning("the test window did not become active");
     return window;
@@ -374,7 +365,7 @@ void TestEQWindow::closingFromTheStatementPanelBringsBackTheLauncher()
     QTRY_VERIFY(window.isNull());
 
     QVERIFY(m_mainWindow->picMain->isVisible());
-    QVERIFY(!m_mainWindow->LoadedTestWindow(TestWindowId::EQTestMain));
+    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::EQTestMain));
     QVERIFY(m_mainWindow->isVisible());
 }
 

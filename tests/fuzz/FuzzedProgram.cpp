@@ -24,7 +24,7 @@ void zeroRunCounters()
     modBrainTest::BrainQuestionIndex = 0;
     modBrainTest::BrainRightCount = 0;
     modBrainTest::BrainLeftCount = 0;
-    modEmotionalQuotientTest::ResetRun();
+    modEmotionalQuotientTest::resetRun();
     modMaleFemaleTest::MFQuestionIndex = 0;
     modMaleFemaleTest::MFScore = 0;
 }

@@ -68,7 +68,7 @@ private:
 
 void TestEventFuzzer::initTestCase()
 {
-    RegisterTestWindows();
+    registerTestWindows();
     m_folders = std::make_unique<IsolatedUserFolders>();
     // A stored date that nothing the user does may change; file names typed would land here.
     QVERIFY(platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-01")));

@@ -151,10 +151,10 @@ void TestMFBank::resultOfAScore()
     QFETCH(QString, percentageLine);
     QFETCH(QString, headline);
 
-    const qint16 masculinePercent = PercentOfScore(qint16(score));
+    const qint16 masculinePercent = percentOfScore(qint16(score));
     QCOMPARE(int(masculinePercent), percent);
-    QCOMPARE(PercentageLine(masculinePercent), percentageLine);
-    QCOMPARE(QString::fromLatin1(VerdictOf(masculinePercent).headline), headline);
+    QCOMPARE(modMaleFemaleTest::percentageLine(masculinePercent), percentageLine);
+    QCOMPARE(QString::fromLatin1(verdictOf(masculinePercent).headline), headline);
 }
 
 void TestMFBank::eachVerdictOpensWithItsOwnSentence_data()
@@ -175,7 +175,7 @@ void TestMFBank::eachVerdictOpensWithItsOwnSentence()
     QFETCH(int, percent);
     QFETCH(QString, firstSentence);
 
-    const QString paragraph = QString::fromLatin1(VerdictOf(qint16(percent)).paragraph);
+    const QString paragraph = QString::fromLatin1(verdictOf(qint16(percent)).paragraph);
     QVERIFY2(paragraph.startsWith(firstSentence), qPrintable(paragraph));
     QVERIFY2(paragraph.size() > firstSentence.size() + 40, "the paragraph goes on after its first sentence");
     QVERIFY(paragraph.endsWith(u'.'));
@@ -195,20 +195,20 @@ void TestMFBank::sameAnswerForEveryQuestionScores()
     QFETCH(bool, firstAnswer);
     QFETCH(int, score);
 
-    StartMFRun(QStringLiteral("Ann"), QStringLiteral("30"), QStringLiteral("Female"));
+    startMFRun(QStringLiteral("Ann"), QStringLiteral("30"), QStringLiteral("Female"));
     for (qint16 question = 0; question < QuestionCount; ++question)
-        ScoreMFAnswer(question, firstAnswer);
+        scoreMFAnswer(question, firstAnswer);
     QCOMPARE(int(MFScore), score);
 }
 
 void TestMFBank::aRunEndsAfterTheTwentiethQuestion()
 {
-    StartMFRun(QStringLiteral("Ann"), QStringLiteral("30"), QStringLiteral("Female"));
+    startMFRun(QStringLiteral("Ann"), QStringLiteral("30"), QStringLiteral("Female"));
     for (int question = 2; question <= 20; ++question) {
-        QVERIFY(!MoveToNextMFQuestion());
+        QVERIFY(!moveToNextMFQuestion());
         QCOMPARE(QuestionCounter(MFQuestionIndex), QStringLiteral("Question %1 of 20").arg(question));
     }
-    QVERIFY(MoveToNextMFQuestion());
+    QVERIFY(moveToNextMFQuestion());
     QCOMPARE(int(MFQuestionIndex), 19);
 }
 
@@ -216,7 +216,7 @@ void TestMFBank::startingARunKeepsTheDetailsAndStartsFromZero()
 {
     MFQuestionIndex = 19;
     MFScore = 12;
-    StartMFRun(QStringLiteral("Ann Lee"), QStringLiteral("034"), QStringLiteral("Female"));
+    startMFRun(QStringLiteral("Ann Lee"), QStringLiteral("034"), QStringLiteral("Female"));
     QCOMPARE(MFTakerName, QStringLiteral("Ann Lee"));
     QCOMPARE(int(MFTakerAge), 34);
     QCOMPARE(MFTakerSex, QStringLiteral("Female"));
@@ -229,10 +229,10 @@ void TestMFBank::anAgeTooLargeToKeepLeavesTheStoredAgeAlone()
 {
     MFTakerAge = 41;
     MFScore = 5;
-    StartMFRun(QStringLiteral("Bob"), QStringLiteral("99999"), QStringLiteral("Male"));
+    startMFRun(QStringLiteral("Bob"), QStringLiteral("99999"), QStringLiteral("Male"));
     QCOMPARE(int(MFTakerAge), 41);
     QCOMPARE(int(MFScore), 0);
-    StartMFRun(QStringLiteral("Bob"), QStringLiteral("32767"), QStringLiteral("Male"));
+    startMFRun(QStringLiteral("Bob"), QStringLiteral("32767"), QStringLiteral("Male"));
     QCOMPARE(int(MFTakerAge), 32767);
 }
 

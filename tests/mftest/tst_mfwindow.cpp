@@ -32,15 +32,6 @@ const char AllMasculine[] = "21212221212211221221";
 const char NoMasculine[] = "12121112121122112112";
 const char TenMasculine[] = "21211111111111111111";
 
-template <class Control>
-Control* control(QObject* parent, const char* objectName)
-{
-    auto* found = parent->findChild<Control*>(QString::fromLatin1(objectName));
-    if (!found)
-        qFatal("no control %s", objectName);
-    return found;
-}
-
 QString focusName()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -113,7 +104,7 @@ private:
 void TestMFWindow::initTestCase()
 {
     m_folders = std::make_unique<IsolatedUserFolders>();
-    frmMDI::RegisterTestWindow(TestWindowId::MFTestMain, [] { return new frmMFTestMain; });
+    frmMDI::registerTestWindow(TestWindowId::MFTestMain, [] { return new frmMFTestMain; });
 }
 
 void TestMFWindow::init()
@@ -132,7 +123,7 @@ void TestMFWindow::cleanup()
 frmMFTestMain* TestMFWindow::openTest()
 {
     click(m_main.get(), "cmdSelectOption_1");
-    return qobject_cast<frmMFTestMain*>(m_main->LoadedTestWindow(TestWindowId::MFTestMain));
+    return qobject_cast<frmMFTestMain*>(m_main->loadedTestWindow(TestWindowId::MFTestMain));
 }
 
 void TestMFWindow::enterDetails(const QString& name, const QString& age, int sexesDown)
@@ -528,7 +519,7 @@ void TestMFWindow::reopeningAfterACloseStartsAfresh()
 
     QTRY_VERIFY(closing.isNull());
     QVERIFY(m_main->picMain->isVisible());
-    QVERIFY(!m_main->LoadedTestWindow(TestWindowId::MFTestMain));
+    QVERIFY(!m_main->loadedTestWindow(TestWindowId::MFTestMain));
 
     m_window = openTest();
     QVERIFY(m_window);

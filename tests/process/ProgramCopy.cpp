@@ -2,9 +2,28 @@
 
 #include "XSession.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <csignal>
+
+CopyFolders::CopyFolders()
+{
+    const QDir root(m_root.path());
+    for (const char* name : {"config", "runtime", "home", "temp"})
+        root.mkdir(QString::fromLatin1(name));
+    QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString CopyFolders::path(const char* name) const
+{
+    return QDir(m_root.path()).filePath(QString::fromLatin1(name));
+}
+
+CopyEnvironment CopyFolders::environment() const
+{
+    return {path("config"), path("runtime"), path("home"), path("temp"), {}};
+}
 
 ProgramCopy::ProgramCopy(const XSession& session, const CopyEnvironment& environment)
     : m_session(session)

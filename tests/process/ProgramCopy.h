@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 
 class XSession;
@@ -14,6 +15,19 @@ struct CopyEnvironment {
     QString tempFolder;    // TMPDIR, where the lock goes when there is no runtime folder
     // Runs in the new process before the program starts (a limit on file sizes, say).
     std::function<void()> beforeStart;
+};
+
+// Fresh folders for copies of the program, gone with the object: configuration, runtime (private
+// to the user), home and temporary folder, each under its name.
+class CopyFolders {
+public:
+    CopyFolders();
+    QString path(const char* name) const;
+    // All four as the copies' environment.
+    CopyEnvironment environment() const;
+
+private:
+    QTemporaryDir m_root;
 };
 
 // One real copy of the built program on the session's display. It is ended with SIGKILL if

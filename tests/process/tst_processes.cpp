@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "support/NoFileWrites.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,14 +15,6 @@ namespace {
 
 // How often two copies are started at the same instant.
 constexpr int SimultaneousStarts = 100;
-
-// The child cannot write a byte to any file, so the lock cannot record who holds it.
-void forbidFileWrites()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {0, 0};
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
 
 // What a crash, another program or another user may leave where the lock goes.
 enum class Leftover { EmptyFile, Garbage, OtherHostsLock, Directory, DanglingLink, Pipe };
@@ -61,12 +53,12 @@ private slots:
     void leftoverInPlaceOfTheLockNeverBlocks();
 
 private:
-    CopyEnvironment freshEnvironment() const;
+    CopyEnvironment freshEnvironment() const { return m_folders->environment(); }
     // Starts a copy and expects its main window and no message; the copy is left running.
     void expectMainWindow(ProgramCopy& copy);
 
     std::unique_ptr<XSession> m_session;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CopyFolders> m_folders;
 };
 
 void TestProcesses::initTestCase()
@@ -77,18 +69,7 @@ void TestProcesses::initTestCase()
 
 void TestProcesses::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QDir folder(m_folder->path());
-    for (const char* name : {"config", "runtime", "home", "temp"})
-        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
-    QFile::setPermissions(folder.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-CopyEnvironment TestProcesses::freshEnvironment() const
-{
-    const QDir folder(m_folder->path());
-    return {folder.filePath(QStringLiteral("config")), folder.filePath(QStringLiteral("runtime")),
-            folder.filePath(QStringLiteral("home")), folder.filePath(QStringLiteral("temp")), {}};
+    m_folders = std::make_unique<CopyFolders>();
 }
 
 void TestProcesses::twoCopiesStartedTogetherLeaveOneRunning()
@@ -96,7 +77,7 @@ void TestProcesses::twoCopiesStartedTogetherLeaveOneRunning()
     for (int round = 1; round <= SimultaneousStarts; ++round) {
         ProgramCopy first(*m_session, freshEnvironment());
         ProgramCopy second(*m_session, freshEnvironment());
-        const ProgramCopy::Gate gate(QDir(m_folder->path()).filePath(QStringLiteral("gate")));
+        const ProgramCopy::Gate gate(m_folders->path("gate"));
         first.startBehind(gate);
         second.startBehind(gate);
         QVERIFY(first.waitForStarted() && second.waitForStarted());
@@ -157,13 +138,12 @@ void TestProcesses::copyWhoseLockCannotBeWrittenStillStarts()
 {
     QFETCH(QString, runtimeFolder);
     QFETCH(bool, filesCannotGrow);
-    const QDir folder(m_folder->path());
-    QFile file(folder.filePath(QStringLiteral("file")));
+    QFile file(m_folders->path("file"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
 
     CopyEnvironment environment = freshEnvironment();
-    environment.runtimeFolder = folder.filePath(runtimeFolder);
+    environment.runtimeFolder = QDir(m_folders->path("")).filePath(runtimeFolder);
     if (filesCannotGrow)
         environment.beforeStart = forbidFileWrites;
     // The lock's other place, the temporary folder, cannot be written either.

@@ -1,32 +1,21 @@
 #include "ProgramCopy.h"
 #include "XSession.h"
+#include "support/NoFileWrites.h"
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <QElapsedTimer>
-
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
 
-// The settings folder can be read but nothing in it can be written; the limit also holds for
-// root, whom the folder's permissions would not stop.
-void forbidFileWrites()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {0, 0};
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
 
 QByteArray randomBytes(qsizetype count)
 {
@@ -89,14 +78,14 @@ private slots:
     void neverFollowsWaitsOnOrWritesThroughOtherFiles();
 
 private:
-    QString settingsFile() const { return QDir(m_folder->path()).filePath(QStringLiteral("config/ZeltNoggle.conf")); }
-    CopyEnvironment environment() const;
+    QString settingsFile() const { return QDir(m_folders->path("config")).filePath(QStringLiteral("ZeltNoggle.conf")); }
+    CopyEnvironment environment() const { return m_folders->environment(); }
     // Starts the program, answers No to the question if it comes, and checks that it was asked
     // exactly when expected, that the main window comes and that the program ends cleanly.
     void startExpecting(const CopyEnvironment& environment, bool question);
 
     std::unique_ptr<XSession> m_session;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CopyFolders> m_folders;
 };
 
 void TestHostileSettings::initTestCase()
@@ -107,17 +96,7 @@ void TestHostileSettings::initTestCase()
 
 void TestHostileSettings::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QDir folder(m_folder->path());
-    for (const char* name : {"config", "runtime", "home"})
-        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
-}
-
-CopyEnvironment TestHostileSettings::environment() const
-{
-    const QDir folder(m_folder->path());
-    return {folder.filePath(QStringLiteral("config")), folder.filePath(QStringLiteral("runtime")),
-            folder.filePath(QStringLiteral("home")), folder.filePath(QStringLiteral("runtime")), {}};
+    m_folders = std::make_unique<CopyFolders>();
 }
 
 void TestHostileSettings::startExpecting(const CopyEnvironment& environment, bool question)
@@ -182,6 +161,7 @@ void TestHostileSettings::startsAndAsksOnlyWhenItsRulesSay()
     }
     CopyEnvironment copyEnvironment = environment();
     if (folder == Folder::ReadOnly) {
+        // The folder's permissions do not stop root; the file-size limit does.
         QFile::setPermissions(copyEnvironment.configFolder, QFile::ReadOwner | QFile::ExeOwner);
         copyEnvironment.beforeStart = forbidFileWrites;
     }
@@ -216,7 +196,7 @@ void TestHostileSettings::startsWithoutAHome()
     if (configFolderGiven) {
         copyEnvironment.home.clear();
     } else {
-        copyEnvironment.home = QDir(m_folder->path()).filePath(QStringLiteral("missing"));
+        copyEnvironment.home = m_folders->path("missing");
         copyEnvironment.configFolder.clear();
         expectedFile = copyEnvironment.home + QStringLiteral("/.config/ZeltNoggle.conf");
     }
@@ -243,10 +223,10 @@ void TestHostileSettings::neverFollowsWaitsOnOrWritesThroughOtherFiles_data()
 void TestHostileSettings::neverFollowsWaitsOnOrWritesThroughOtherFiles()
 {
     QFETCH(InPlace, inPlace);
-    const QDir folder(m_folder->path());
-    const QString target = folder.filePath(QStringLiteral("home/.bashrc"));
+    const QDir home(m_folders->path("home"));
+    const QString target = home.filePath(QStringLiteral(".bashrc"));
     const QByteArray targetText = "# the user's own file\nexport EDITOR=vi\n";
-    const QString device = folder.filePath(QStringLiteral("home/null"));
+    const QString device = home.filePath(QStringLiteral("null"));
     const QByteArray path = QFile::encodeName(settingsFile());
     QFile targetFile(target);
     QVERIFY(targetFile.open(QIODevice::WriteOnly) && targetFile.write(targetText) == targetText.size());

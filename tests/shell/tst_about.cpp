@@ -133,7 +133,7 @@ void TestAbout::linksOpenTheirPageAndLeaveItOpen()
     QFETCH(QString, url);
     UrlRecorder opened;
     const bool closed = closesAfter(m_owner.get(), [&](frmAbout* about) {
-        QTest::mouseClick(about->findChild<QWidget*>(link), Qt::LeftButton);
+        QTest::mouseClick(control(about, link), Qt::LeftButton);
     });
     QVERIFY(!closed);
     QCOMPARE(opened.urls, QStringList{url});

@@ -33,7 +33,7 @@ void registerProbes()
 {
     for (TestWindowId id : {TestWindowId::BrainTestMain, TestWindowId::BrainTestDisplay, TestWindowId::EQTestMain,
                             TestWindowId::MFTestMain})
-        frmMDI::RegisterTestWindow(id, [id] { return new ProbeWindow(id); });
+        frmMDI::registerTestWindow(id, [id] { return new ProbeWindow(id); });
 }
 
 TestWindow* testOnScreen(const frmMDI& mainWindow)
@@ -111,7 +111,7 @@ void TestLauncher::launchOpensTheTestOfTheIndex()
     TestWindow* opened = testOnScreen(*m_mainWindow);
     QVERIFY(opened);
     QCOMPARE(opened->id(), window);
-    QCOMPARE(m_mainWindow->LoadedTestWindow(window), opened);
+    QCOMPARE(m_mainWindow->loadedTestWindow(window), opened);
     QVERIFY(!m_mainWindow->picMain->isVisible());
     QCOMPARE(opened->pos(), QPoint((look::screenWidth() - opened->width()) / 2, 0));
 }
@@ -128,11 +128,11 @@ void TestLauncher::labelsThatAreNoTestOnlyUnload()
 {
     QFETCH(QString, label);
     // A Brain Test entry window that is loaded but hidden, as it is while its questions run.
-    m_mainWindow->LoadTestWindow(TestWindowId::BrainTestMain)->hide();
+    m_mainWindow->loadTestWindow(TestWindowId::BrainTestMain)->hide();
 
-    QTest::mouseClick(m_mainWindow->findChild<QWidget*>(label), Qt::LeftButton);
+    QTest::mouseClick(control(m_mainWindow.get(), label), Qt::LeftButton);
 
-    QVERIFY(!m_mainWindow->LoadedTestWindow(TestWindowId::BrainTestMain));
+    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::BrainTestMain));
     QVERIFY(!testOnScreen(*m_mainWindow));
     QVERIFY(m_mainWindow->picMain->isVisible());
 }
@@ -140,23 +140,23 @@ void TestLauncher::labelsThatAreNoTestOnlyUnload()
 void TestLauncher::launchDiscardsTheOpenTestAndStartsFresh()
 {
     QTest::mouseClick(m_mainWindow->cmdSelectOption[1], Qt::LeftButton);
-    QPointer<TestWindow> first = m_mainWindow->LoadedTestWindow(TestWindowId::MFTestMain);
+    QPointer<TestWindow> first = m_mainWindow->loadedTestWindow(TestWindowId::MFTestMain);
     QVERIFY(first);
 
     QTest::mouseClick(m_mainWindow->cmdSelectOption[1], Qt::LeftButton);
-    TestWindow* second = m_mainWindow->LoadedTestWindow(TestWindowId::MFTestMain);
+    TestWindow* second = m_mainWindow->loadedTestWindow(TestWindowId::MFTestMain);
     QVERIFY(second && second != first);
     QTRY_VERIFY(!first);
 
     QTest::mouseClick(m_mainWindow->cmdSelectOption[0], Qt::LeftButton);
-    QVERIFY(!m_mainWindow->LoadedTestWindow(TestWindowId::MFTestMain));
+    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::MFTestMain));
     QCOMPARE(testOnScreen(*m_mainWindow)->id(), TestWindowId::BrainTestMain);
     QCOMPARE(m_mainWindow->mdiClient->subWindowList().size(), 1);
 }
 
 void TestLauncher::loadedWindowIsPlacedWithItsFrame()
 {
-    TestWindow* window = m_mainWindow->LoadTestWindow(TestWindowId::BrainTestDisplay);
+    TestWindow* window = m_mainWindow->loadTestWindow(TestWindowId::BrainTestDisplay);
     const QRect loaded = window->geometry();
     window->show();
     QCOMPARE(window->geometry(), loaded);
@@ -170,7 +170,7 @@ void TestLauncher::unloadGoesThroughEveryTestWindowInOrder()
 {
     for (TestWindowId id : {TestWindowId::MFTestMain, TestWindowId::EQTestMain, TestWindowId::BrainTestMain,
                             TestWindowId::BrainTestDisplay})
-        m_mainWindow->LoadTestWindow(id);
+        m_mainWindow->loadTestWindow(id);
 
     m_mainWindow->UnloadTestWindows();
     QTRY_COMPARE(ProbeWindow::unloadOrder().size(), 4);
@@ -185,7 +185,7 @@ void TestLauncher::unloadingATestWindowBringsBackTheLauncher()
     QVERIFY(!m_mainWindow->picMain->isVisible());
     testOnScreen(*m_mainWindow)->close();
     QVERIFY(m_mainWindow->picMain->isVisible());
-    QVERIFY(!m_mainWindow->LoadedTestWindow(TestWindowId::EQTestMain));
+    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::EQTestMain));
 }
 
 void TestLauncher::menuBarShowsTheMenusOfTheTestOnScreen()

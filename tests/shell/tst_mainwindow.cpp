@@ -283,9 +283,9 @@ void TestMainWindow::everyClosingCommandUnloadsTheTestsAndEndsTheProgram()
 {
     QFETCH(QString, command);
     for (TestWindowId id : {TestWindowId::BrainTestMain, TestWindowId::BrainTestDisplay})
-        frmMDI::RegisterTestWindow(id, [id] { return new UnloadCountingWindow(id); });
+        frmMDI::registerTestWindow(id, [id] { return new UnloadCountingWindow(id); });
     UnloadCountingWindow::unloads() = 0;
-    m_mainWindow->LoadTestWindow(TestWindowId::BrainTestMain)->hide();
+    m_mainWindow->loadTestWindow(TestWindowId::BrainTestMain)->hide();
     m_mainWindow->OpenTest(TestWindowId::BrainTestDisplay);
 
     QTimer::singleShot(0, this, [this, command] {

@@ -3,14 +3,21 @@
 #include <csignal>
 #include <sys/resource.h>
 
-NoFileWrites::NoFileWrites()
+void forbidFileWrites()
 {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit {};
     getrlimit(RLIMIT_FSIZE, &limit);
-    m_previousLimit = limit.rlim_cur;
     limit.rlim_cur = 0;
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+NoFileWrites::NoFileWrites()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previousLimit = limit.rlim_cur;
+    forbidFileWrites();
 }
 
 NoFileWrites::~NoFileWrites()

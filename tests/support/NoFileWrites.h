@@ -1,7 +1,10 @@
 #pragma once
 
-// While it lives, no file of this process can grow: every write to the disk fails, as on a full
-// or read-only disk, also for root.
+// From now on no file of this process can grow: every write to the disk fails, as on a full or
+// read-only disk, also for root. Copies of the program get it before they start.
+void forbidFileWrites();
+
+// While it lives, no file of this process can grow.
 class NoFileWrites {
 public:
     NoFileWrites();

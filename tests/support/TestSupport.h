@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 
 #include <QList>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -58,6 +59,23 @@ QString storedDuration();
 
 // The address the program opens for a page key.
 QString pageUrl(const char* pageKey);
+
+// The control of that objectName among the parent's descendants. A missing control ends the test
+// program at once, naming it, rather than letting a test go on with nothing.
+template <typename Control = QWidget>
+Control* control(const QObject* parent, const QString& objectName)
+{
+    auto* found = parent ? parent->findChild<Control*>(objectName) : nullptr;
+    if (!found)
+        qFatal("no control %s", qPrintable(objectName));
+    return found;
+}
+
+template <typename Control = QWidget>
+Control* control(const QObject* parent, const char* objectName)
+{
+    return control<Control>(parent, QString::fromLatin1(objectName));
+}
 
 // A main window shown and active, as start-up leaves it.
 std::unique_ptr<frmMDI> showMainWindow();
