@@ -43,7 +43,7 @@ std::string benchRoot;
 
 long long monotonicNanoseconds()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return (long long)now.tv_sec * 1'000'000'000 + now.tv_nsec;
 }
@@ -116,11 +116,11 @@ Finished runOnce(const std::string& program, const std::string& userFolder)
     if (spawned != 0)
         fail("cannot start " + program + ": " + std::strerror(spawned));
 
-    Finished finished {};
+    Finished finished{};
     const long long deadline = monotonicNanoseconds() + (long long)ChildTimeoutMs * 1'000'000;
     char buffer[4096];
     for (;;) {
-        pollfd readable {pipeEnds[0], POLLIN, 0};
+        pollfd readable{pipeEnds[0], POLLIN, 0};
         const int left = int(std::max(0LL, (deadline - monotonicNanoseconds()) / 1'000'000));
         if (poll(&readable, 1, left) <= 0) {
             kill(child, SIGKILL);
@@ -134,7 +134,7 @@ Finished runOnce(const std::string& program, const std::string& userFolder)
     close(pipeEnds[0]);
 
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         fail(program + " failed:\n" + contentsOf(log));
     finished.peakResidentKiB = usage.ru_maxrss;
@@ -172,8 +172,7 @@ StartUp startOnce(const std::string& program, const std::string& userFolder)
         fail(program + " reported no start-up");
     const std::string line = finished.output.substr(at, finished.output.find('\n', at) - at);
     return {valueOf(line, "application_us") / 1000, valueOf(line, "shown_us") / 1000,
-            valueOf(line, "painted_us") / 1000, valueOf(line, "idle_us") / 1000,
-            finished.peakResidentKiB / 1024.0};
+            valueOf(line, "painted_us") / 1000, valueOf(line, "idle_us") / 1000, finished.peakResidentKiB / 1024.0};
 }
 
 struct StartUps {
@@ -233,8 +232,8 @@ void printMachine()
 {
     // The platform without its options.
     const std::string platform = std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default";
-    std::printf("Machine: %ld cores, %s; Qt %s, platform %s\n", sysconf(_SC_NPROCESSORS_ONLN),
-                processorModel().c_str(), ZELT_QT_VERSION, platform.substr(0, platform.find(':')).c_str());
+    std::printf("Machine: %ld cores, %s; Qt %s, platform %s\n", sysconf(_SC_NPROCESSORS_ONLN), processorModel().c_str(),
+                ZELT_QT_VERSION, platform.substr(0, platform.find(':')).c_str());
 }
 
 const char* verdict(bool met)
@@ -280,11 +279,11 @@ void printSlowest(const TestRuns& runs, const char* test, const char* title, boo
                     verdict(milliseconds < 2));
 }
 
-void printTable(const StartUps& ours, const StartUps& baseline, const TestRuns& runs, int startUps,
-                int runsOfTheTests)
+void printTable(const StartUps& ours, const StartUps& baseline, const TestRuns& runs, int startUps, int runsOfTheTests)
 {
-    std::printf("\nMedians of %d start-ups of each program and of %d runs of the three tests, each in a fresh process\n\n",
-                startUps, runsOfTheTests);
+    std::printf(
+        "\nMedians of %d start-ups of each program and of %d runs of the three tests, each in a fresh process\n\n",
+        startUps, runsOfTheTests);
     std::printf("%-44s %11s %10s %7s   %s\n", "", "Zelt Noggle", "baseline", "ratio", "target");
     printComparison("start-up: launch to main window idle (ms)", ours.idle, baseline.idle, 1.2);
     printComparison("  launch to QApplication ready (ms)", ours.application, baseline.application);

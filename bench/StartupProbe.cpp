@@ -15,7 +15,7 @@ namespace {
 
 qint64 monotonicNanoseconds()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }

@@ -3,9 +3,9 @@
 // it causes painted. One line per event goes to standard output for the benchmark runner.
 
 #include "TestWindows.h"
-#include "widgets/Look.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

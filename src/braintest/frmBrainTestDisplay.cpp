@@ -1,15 +1,15 @@
 #include "braintest/frmBrainTestDisplay.h"
 
 #include "braintest/BrainLook.h"
-#include "widgets/Controls.h"
 #include "braintest/ButtonRoles.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
-#include "widgets/CommandButton.h"
-#include "widgets/Look.h"
 #include "links/modHelp.h"
-#include "widgets/MouseLabel.h"
 #include "platform/MessageBox.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Controls.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -24,8 +24,8 @@ using namespace modBrainTest;
 
 namespace {
 
-const MenuDesign Menus = {"mnuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2",
-                          "mnuMakeMoneyOnline", "Make Money &Online"};
+const MenuDesign Menus = {"mnuFile",     "&Check for Software Update", "mnuFileSep1",
+                          "mnuFileSep2", "mnuMakeMoneyOnline",         "Make Money &Online"};
 
 const char ShowMyAbility[] = "Show My Ability";
 const char NextCaption[] = "&Next";
@@ -113,8 +113,8 @@ Phrases addPhrases(QGroupBox* panel, const std::array<const char*, 10>& texts)
     Phrases phrases;
     for (std::size_t line = 0; line < texts.size(); ++line) {
         auto* phrase = new MouseLabel(QString(), QString::fromLatin1(texts[line]), panel);
-        phrase->setGeometry(look::px(Margin, PhraseTop + int(line) * PhraseHeight, ExplanationWidth - 2 * Margin,
-                                  PhraseHeight));
+        phrase->setGeometry(
+            look::px(Margin, PhraseTop + int(line) * PhraseHeight, ExplanationWidth - 2 * Margin, PhraseHeight));
         phrase->setFont(look::verdana(8.25, true));
         phrase->setAlignment(Qt::AlignCenter);
         look::setTextColour(phrase, PhraseColours[line % PhraseColours.size()]);
@@ -175,10 +175,10 @@ void frmBrainTestDisplay::buildQuestionPanel()
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = newLabel("Label3", QStringLiteral("Your Answer"), fraQuestion, look::px(Margin, 1680, textWidth, 330),
                       heading, White);
-    optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion, look::px(2 * Margin, 2100, textWidth - Margin, 375),
-                             look::verdana(9, true), Green);
-    optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion, look::px(2 * Margin, 2580, textWidth - Margin, 375),
-                             look::verdana(9, true), Green);
+    optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion,
+                             look::px(2 * Margin, 2100, textWidth - Margin, 375), look::verdana(9, true), Green);
+    optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion,
+                             look::px(2 * Margin, 2580, textWidth - Margin, 375), look::verdana(9, true), Green);
 
     constexpr int buttonWidth = 2100;
     constexpr int buttonTop = 3960;

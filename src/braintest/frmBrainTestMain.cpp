@@ -1,15 +1,15 @@
 #include "braintest/frmBrainTestMain.h"
 
 #include "braintest/BrainLook.h"
-#include "widgets/Controls.h"
 #include "braintest/ButtonRoles.h"
-#include "widgets/KeyPressTextBox.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
+#include "platform/MessageBox.h"
 #include "widgets/CommandButton.h"
+#include "widgets/Controls.h"
+#include "widgets/KeyPressTextBox.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -22,8 +22,8 @@ using namespace controls;
 
 namespace {
 
-const MenuDesign Menus = {"mnuFile", "Check for Software &Update", "mnuHelp1", "mnuHelp2", "mnuMakeMoneyOnline",
-                          "Make Money &Online"};
+const MenuDesign Menus = {"mnuFile",  "Check for Software &Update", "mnuHelp1",
+                          "mnuHelp2", "mnuMakeMoneyOnline",         "Make Money &Online"};
 
 const char Welcome[] = "Welcome to the Zelt Brain Test! Take the test and know if your left brain is more active "
                        "than your right brain or vice versa or both are equally active. ";
@@ -52,8 +52,8 @@ frmBrainTestMain::frmBrainTestMain()
     , Frame1(new QGroupBox(QStringLiteral("Enter Your Details"), clientArea()))
     , Label1(newLabel("Label1", QStringLiteral("Name"), Frame1, look::px(480, 540, 1080, 330), look::verdana(9, true),
                       White))
-    , txtName(new KeyPressTextBox(QStringLiteral("txtName"), Frame1,
-                                  [this](int& KeyAscii) { txtName_KeyPress(KeyAscii); }))
+    , txtName(
+          new KeyPressTextBox(QStringLiteral("txtName"), Frame1, [this](int& KeyAscii) { txtName_KeyPress(KeyAscii); }))
     , Label3(newLabel("Label3", QStringLiteral("Sex"), Frame1, look::px(480, 1200, 1080, 330), look::verdana(9, true),
                       White))
     , optMale(newOption("optMale", QStringLiteral("Male"), Frame1, look::px(1680, 1170, 1800, 375),

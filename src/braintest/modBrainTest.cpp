@@ -27,8 +27,8 @@ using enum RightBrainOption;
 constexpr std::array<BrainQuestion, BrainQuestionCount> Bank = {{
     {"1.  Do you believe in taking risks?", "Yes", "No", First},
     {"2.  Do you remember people by their names or faces?", "Names", "Faces", Second},
-    {"3.  Are you good at reading maps or understanding directions from a person?", "Directions from a person",
-     "Maps", Second},
+    {"3.  Are you good at reading maps or understanding directions from a person?", "Directions from a person", "Maps",
+     Second},
     {"4.  Do you believe in the details or the bigger picture?", "Bigger Picture", "Details", First},
     {"5.  Do you believe in planning your activities for the day or go about it as and when you have to do them? ",
      "Plan in advance", "Do not think in advance", Second},
@@ -41,8 +41,8 @@ constexpr std::array<BrainQuestion, BrainQuestionCount> Bank = {{
     {"11. Do you day dream?", "Yes", "No", First},
     {"12. Are you considered to be a consistent person or unpredictable by nature?", "Consistent", "Unpredictable",
      Second},
-    {"13.  Do you ask for help in implementing new tasks or find out how to go about it on your Own ?",
-     "Ask for help", "Find out ways on my own", Second},
+    {"13.  Do you ask for help in implementing new tasks or find out how to go about it on your Own ?", "Ask for help",
+     "Find out ways on my own", Second},
     {"14. When faced with a situation do you analyze it before coming to a decision or do what you feel is best "
      "at that moment?",
      "Analyze the situation thoroughly", "Act on my instincts", Second},

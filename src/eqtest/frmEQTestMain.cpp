@@ -2,11 +2,11 @@
 
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "links/BrandStrip.h"
+#include "platform/MessageBox.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QFrame>
@@ -19,8 +19,8 @@ using namespace controls;
 
 namespace {
 
-const MenuDesign EQMenus = {"mnuFile", "Check for Software &Update", "mnuSep1", "mnuSep2", "mnuMakeMoney",
-                            "&Make Money Online"};
+const MenuDesign EQMenus = {"mnuFile",      "Check for Software &Update", "mnuSep1", "mnuSep2",
+                            "mnuMakeMoney", "&Make Money Online"};
 
 constexpr int ClientWidth = 7590;
 constexpr int ClientHeight = 4815;
@@ -95,8 +95,8 @@ void frmEQTestMain::buildIntroduction()
     look::setEntryColours(txtName, Qt::white, Qt::black);
     txtName->setGeometry(look::px(2520, 1950, 3990, 330));
 
-    cmdStartTest =
-        newButton("cmdStartTest", "&Start the Emotional Quotient Test", fraMain, look::px(1695, 2550, 4200, 480));
+    cmdStartTest = newButton("cmdStartTest", "&Start the Emotional Quotient Test", fraMain,
+                             look::px(1695, 2550, 4200, 480));
     connect(cmdStartTest, &QPushButton::clicked, this, &frmEQTestMain::cmdStartTest_Click);
 
     lblLabel[0] = newText("lblLabel_0", QString::fromLatin1(IntroductionText), fraMain,
@@ -167,8 +167,9 @@ bool frmEQTestMain::IsNameEntered()
 {
     if (!txtName->text().trimmed().isEmpty())
         return true;
-    platform::showMessage(this, {QStringLiteral("Please Enter Your Name"), platform::MessageIcon::Critical,
-                                 platform::MessageButtons::Ok});
+    platform::showMessage(this,
+                          {QStringLiteral("Please Enter Your Name"), platform::MessageIcon::Critical,
+                           platform::MessageButtons::Ok});
     txtName->setFocus();
     return false;
 }

@@ -1,15 +1,14 @@
 #include "links/BrandStrip.h"
 
-#include "widgets/Look.h"
 #include "links/modHelp.h"
+#include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 
 namespace {
 
 MouseLabel* newOffer(const char* objectName, const char* text, QWidget* strip, void (*linkOperation)())
 {
-    MouseLabel* label = newLinkLabel(QString::fromLatin1(objectName), QString::fromLatin1(text), strip,
-                                     linkOperation);
+    MouseLabel* label = newLinkLabel(QString::fromLatin1(objectName), QString::fromLatin1(text), strip, linkOperation);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(look::verdana(8.25, true));

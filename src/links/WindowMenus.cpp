@@ -15,8 +15,7 @@ QAction* newAction(QWidget* owner, const char* objectName, const QString& captio
     return action;
 }
 
-QAction* newLinkAction(QWidget* owner, const char* objectName, const QString& caption,
-                       void (*linkOperation)())
+QAction* newLinkAction(QWidget* owner, const char* objectName, const QString& caption, void (*linkOperation)())
 {
     QAction* action = newAction(owner, objectName, caption);
     QObject::connect(action, &QAction::triggered, owner, linkOperation);
@@ -38,8 +37,8 @@ WindowMenus::WindowMenus(QWidget* owner, const MenuDesign& design)
     , mnuHelp(new QMenu(QStringLiteral("&Help"), owner))
     , mnuOnline(newLinkAction(owner, "mnuOnline", QStringLiteral("&Online Help"), modHelp::GoToHelpWebPage))
     , mnuVisit(newLinkAction(owner, "mnuVisit", QStringLiteral("&Visit Us Online"), modHelp::GoToHomePage))
-    , mnuUpdate(newLinkAction(owner, "mnuUpdate", QString::fromLatin1(design.updateCaption),
-                              modHelp::GoToDownloadWebPage))
+    , mnuUpdate(
+          newLinkAction(owner, "mnuUpdate", QString::fromLatin1(design.updateCaption), modHelp::GoToDownloadWebPage))
     , mnuAbout(newAction(owner, "mnuAbout", QStringLiteral("&About Software")))
     , mnuMakeMoney(newLinkAction(owner, design.makeMoneyName, QString::fromLatin1(design.makeMoneyCaption),
                                  modHelp::GoToFullyBranded))

@@ -1,13 +1,13 @@
 #include "mftest/frmMFTestMain.h"
 
 #include "links/BrandStrip.h"
+#include "mftest/modMaleFemaleTest.h"
+#include "platform/MessageBox.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyPressTextBox.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
-#include "mftest/modMaleFemaleTest.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,8 +21,8 @@ using namespace controls;
 namespace {
 
 // "nuFile" is this window's name for its File menu, as the program has always called it.
-const MenuDesign Menus = {"nuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2", "mnuMakeMoney",
-                          "Make Money &Online"};
+const MenuDesign Menus = {"nuFile",       "&Check for Software Update", "mnuFileSep1", "mnuFileSep2",
+                          "mnuMakeMoney", "Make Money &Online"};
 
 const QColor HighlightText(255, 232, 150);
 

@@ -127,7 +127,9 @@ qint16 percentOfScore(qint16 score)
 
 QString percentageLine(qint16 masculinePercent)
 {
-    return QStringLiteral("Your thinking is %1% Masculine and %2% Feminine").arg(masculinePercent).arg(100 - masculinePercent);
+    return QStringLiteral("Your thinking is %1% Masculine and %2% Feminine")
+        .arg(masculinePercent)
+        .arg(100 - masculinePercent);
 }
 
 const Verdict& verdictOf(qint16 masculinePercent)

@@ -26,8 +26,8 @@ void LoadMFQuestions();
 
 // The run in progress.
 extern qint16 MFQuestionIndex; // 0-based index of the question on screen
-extern qint16 MFScore;         // masculine answers given so far
-extern qint16 MFPercent;       // masculine percentage of the last result
+extern qint16 MFScore; // masculine answers given so far
+extern qint16 MFPercent; // masculine percentage of the last result
 extern QString MFTakerName;
 extern qint16 MFTakerAge;
 extern QString MFTakerSex;

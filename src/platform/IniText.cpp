@@ -26,8 +26,8 @@ QByteArray keyOf(const QByteArray& line)
 
 struct Place {
     qsizetype sectionLine = -1; // where the section begins
-    qsizetype keyLine = -1;     // the key's line in it
-    qsizetype end = -1;         // the line after the section's last line
+    qsizetype keyLine = -1; // the key's line in it
+    qsizetype end = -1; // the line after the section's last line
 };
 
 Place find(const QList<QByteArray>& lines, const QString& section, const QString& key)

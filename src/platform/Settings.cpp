@@ -86,10 +86,11 @@ bool isOwnPlainFile(const struct stat& status)
 // The file's bytes; empty when there is no file; nothing when it cannot be read.
 std::optional<QByteArray> readOwnFile(const QString& path)
 {
-    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int file = ::open(QFile::encodeName(path).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (file < 0)
         return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
-    struct stat status {};
+    struct stat status { };
     std::optional<QByteArray> bytes;
     if (::fstat(file, &status) == 0 && isOwnPlainFile(status)) {
         QByteArray read(LargestFile + 1, Qt::Uninitialized);

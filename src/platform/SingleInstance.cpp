@@ -85,7 +85,7 @@ bool SingleInstanceLock::anotherCopyIsRunning()
                             O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
     if (file < 0)
         return false;
-    struct stat status {};
+    struct stat status { };
     if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
         ::close(file);
         return false;

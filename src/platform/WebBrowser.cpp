@@ -1,8 +1,8 @@
 #include "platform/WebBrowser.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #else
 #include <QDesktopServices>
 #include <QUrl>

@@ -2,16 +2,16 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
-#include "shell/frmMDI.h"
 #include "shell/UpdatePrompt.h"
+#include "shell/frmMDI.h"
 
 #include <QApplication>
 
 std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock)
 {
     if (lock.anotherCopyIsRunning()) {
-        platform::showMessage(nullptr, {QStringLiteral("Application is already running"),
-                                        platform::MessageIcon::Information});
+        platform::showMessage(nullptr,
+                              {QStringLiteral("Application is already running"), platform::MessageIcon::Information});
         EndProgram();
         return nullptr;
     }

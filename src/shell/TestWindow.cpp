@@ -1,13 +1,13 @@
 #include "shell/TestWindow.h"
 
-#include "widgets/Look.h"
 #include "shell/frmAbout.h"
+#include "widgets/Look.h"
 
 #include <QAction>
 #include <QCloseEvent>
 
-TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& caption,
-                       const MenuDesign& menuDesign, QSize clientSize)
+TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& caption, const MenuDesign& menuDesign,
+                       QSize clientSize)
     : menus(this, menuDesign)
     , m_id(id)
     , m_caption(caption)

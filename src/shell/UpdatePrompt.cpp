@@ -37,10 +37,11 @@ void PromptForUpdate()
     if (daysAway >= -QuietDays && daysAway <= QuietDays)
         return;
 
-    const platform::MessageAnswer answer = platform::showMessage(
-        nullptr, {QStringLiteral("There maybe an update to this software available\r"
-                                 "Do you want to check for an update?"),
-                  platform::MessageIcon::Information, platform::MessageButtons::YesNo});
+    const platform::MessageAnswer answer =
+        platform::showMessage(nullptr,
+                              {QStringLiteral("There maybe an update to this software available\r"
+                                              "Do you want to check for an update?"),
+                               platform::MessageIcon::Information, platform::MessageButtons::YesNo});
     if (!rememberToday())
         return;
     if (answer == platform::MessageAnswer::Yes)

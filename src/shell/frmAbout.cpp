@@ -1,8 +1,8 @@
 #include "shell/frmAbout.h"
 #include "shell/ProgramTitle.h"
 
-#include "widgets/Look.h"
 #include "links/modHelp.h"
+#include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 
 #include <QFrame>
@@ -44,8 +44,9 @@ void frmAbout::showModal(QWidget* owner)
 }
 
 frmAbout::frmAbout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowCloseButtonHint)
+    : QDialog(owner,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(programTitleWithVersion());
@@ -84,8 +85,7 @@ frmAbout::frmAbout(QWidget* owner)
     Label3->setWordWrap(true);
     Label3->setGeometry(look::px(240), look::px(2280), look::px(6105), look::px(675));
 
-    lblCoBrand = newLink("lblCoBrand", QStringLiteral("Click here for more details."), this,
-                         modHelp::GoToFullyBranded);
+    lblCoBrand = newLink("lblCoBrand", QStringLiteral("Click here for more details."), this, modHelp::GoToFullyBranded);
     lblCoBrand->adjustSize();
     lblCoBrand->move(look::px(4320), look::px(2880));
 

@@ -1,13 +1,13 @@
 #include "shell/frmMDI.h"
 
 #include "links/BrandStrip.h"
-#include "widgets/CommandButton.h"
-#include "widgets/Look.h"
 #include "links/modHelp.h"
-#include "widgets/MouseLabel.h"
-#include "shell/frmAbout.h"
 #include "shell/ProgramTitle.h"
 #include "shell/StartUp.h"
+#include "shell/frmAbout.h"
+#include "widgets/CommandButton.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,7 +21,6 @@
 #include <optional>
 
 namespace {
-
 
 std::map<TestWindowId, frmMDI::TestWindowFactory>& factories()
 {
@@ -83,8 +82,8 @@ std::optional<TestWindowId> testOfLabel(int index)
     }
 }
 
-const MenuDesign MainMenus = {"mnuFile", "Check for Software &Update", "mnuSep1", "mnuSep2", "mkmoney",
-                              "Make Money &Online"};
+const MenuDesign MainMenus = {"mnuFile", "Check for Software &Update", "mnuSep1", "mnuSep2",
+                              "mkmoney", "Make Money &Online"};
 
 constexpr int LauncherHeight = 8640;
 constexpr int IntroductionWidth = 8055;

@@ -1,8 +1,8 @@
-#include "widgets/Look.h"
-#include "platform/SingleInstance.h"
-#include "shell/frmMDI.h"
-#include "shell/StartUp.h"
 #include "TestWindows.h"
+#include "platform/SingleInstance.h"
+#include "shell/StartUp.h"
+#include "shell/frmMDI.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QStyleFactory>

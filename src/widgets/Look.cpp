@@ -90,8 +90,8 @@ QFont verdana(qreal points, bool bold)
     // Looked up once: a family missing from the font database would be looked for again, in
     // the fonts that could stand in for it, for every size and weight.
     static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
+        ? QStringLiteral("Verdana")
+        : QStringLiteral("DejaVu Sans");
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);

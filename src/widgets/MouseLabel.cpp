@@ -30,10 +30,7 @@ public:
         return QAccessibleWidget::text(kind);
     }
 
-    QStringList actionNames() const override
-    {
-        return label()->isLink() ? QStringList{pressAction()} : QStringList{};
-    }
+    QStringList actionNames() const override { return label()->isLink() ? QStringList{pressAction()} : QStringList{}; }
 
     void doAction(const QString& actionName) override
     {
@@ -88,8 +85,7 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent,
-                         void (*linkOperation)())
+MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent, void (*linkOperation)())
 {
     auto* label = new MouseLabel(objectName, text, parent);
     label->setHandPointer();

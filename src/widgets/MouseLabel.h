@@ -30,5 +30,4 @@ private:
 };
 
 // A label with the pointing hand that opens one of the maker's pages when clicked.
-MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent,
-                         void (*linkOperation)());
+MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent, void (*linkOperation)());

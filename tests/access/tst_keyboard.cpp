@@ -1,10 +1,10 @@
+#include "TestWindows.h"
 #include "braintest/frmBrainTestDisplay.h"
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
-#include "TestWindows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -121,9 +121,8 @@ void TestKeyboard::brainTest()
     press(Qt::Key_Space);
     press(Qt::Key_Return);
 
-    const QList<QRadioButton*> answers = {
-        control<QRadioButton>(*m_mainWindow, "frmBrainTestDisplay", "optAnswerOne"),
-        control<QRadioButton>(*m_mainWindow, "frmBrainTestDisplay", "optAnswerTwo")};
+    const QList<QRadioButton*> answers = {control<QRadioButton>(*m_mainWindow, "frmBrainTestDisplay", "optAnswerOne"),
+                                          control<QRadioButton>(*m_mainWindow, "frmBrainTestDisplay", "optAnswerTwo")};
     QVERIFY(answers[0] && answers[1]);
     for (int question = 1; question <= 20; ++question) {
         QVERIFY2(choose(answers, 1), qPrintable(QStringLiteral("question %1").arg(question)));

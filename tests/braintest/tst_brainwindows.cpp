@@ -1,9 +1,9 @@
 #include "braintest/frmBrainTestDisplay.h"
 #include "braintest/frmBrainTestMain.h"
 #include "braintest/modBrainTest.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -275,9 +275,15 @@ void TestBrainWindows::startRefusesMissingDetails_data()
     QTest::addColumn<MessageIcon>("icon");
     QTest::addColumn<bool>("focusOnName");
 
-    QTest::newRow("no name") << "" << "optFemale" << "Please Enter Your Name" << MessageIcon::Information << true;
-    QTest::newRow("no name, no sex") << "" << "" << "Please Enter Your Name" << MessageIcon::Information << true;
-    QTest::newRow("no sex") << "ann" << "" << "Plese Select Your Sex" << MessageIcon::None << false;
+    QTest::newRow("no name") << ""
+                             << "optFemale"
+                             << "Please Enter Your Name" << MessageIcon::Information << true;
+    QTest::newRow("no name, no sex") << ""
+                                     << ""
+                                     << "Please Enter Your Name" << MessageIcon::Information << true;
+    QTest::newRow("no sex") << "ann"
+                            << ""
+                            << "Plese Select Your Sex" << MessageIcon::None << false;
 }
 
 void TestBrainWindows::startRefusesMissingDetails()
@@ -650,9 +656,10 @@ void TestBrainWindows::linksAndAboutLeaveTheRunWhereItWas()
     QCOMPARE(control<QLabel>(window, "Label19")->text(), QStringLiteral("Better words and language skills"));
     QVERIFY(isInFront(control<QWidget>(window, "fraLeftBrainResponsible")));
 
-    QCOMPARE(m_pages->urls, QStringList({pageUrl("help-web-page"), pageUrl("fully-branded"), pageUrl("home-page"),
-                                         pageUrl("download-web-page"), pageUrl("home-page"), pageUrl("fully-branded"),
-                                         pageUrl("co-brand")}));
+    QCOMPARE(m_pages->urls,
+             QStringList({pageUrl("help-web-page"), pageUrl("fully-branded"), pageUrl("home-page"),
+                          pageUrl("download-web-page"), pageUrl("home-page"), pageUrl("fully-branded"),
+                          pageUrl("co-brand")}));
     QVERIFY(m_messages->messages.isEmpty());
 }
 

@@ -134,10 +134,8 @@ void TestEQBank::paragraphOpensWithItsSentenceAndIsOneBlock_data()
     QTest::newRow("low") << qint16(15)
                          << "Your intelligence may be very high but your frank attitude may create more "
                             "enemies than friends.";
-    QTest::newRow("average") << qint16(31)
-                             << "You may be getting into fights with your family friends and colleagues.";
-    QTest::newRow("above average") << qint16(43)
-                                   << "You understand people's emotions very well and care about it.";
+    QTest::newRow("average") << qint16(31) << "You may be getting into fights with your family friends and colleagues.";
+    QTest::newRow("above average") << qint16(43) << "You understand people's emotions very well and care about it.";
     QTest::newRow("high") << qint16(55) << "Your performance level is very high.";
     QTest::newRow("outstanding") << qint16(67) << "You are in touch with your inner self.";
 }

@@ -1,9 +1,9 @@
 #include "eqtest/frmEQTestMain.h"
 #include "eqtest/modEmotionalQuotientTest.h"
-#include "widgets/Look.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -153,8 +153,7 @@ void TestEQWindow::opensFreshOnTheIntroduction()
     QCOMPARE(control<QLabel>(m_window, "lblLabel_1")->text(), QStringLiteral("Enter Name"));
     QCOMPARE(control<QLabel>(m_window, "lblLabel_2")->text(), Introduction);
     QCOMPARE(control<QLabel>(m_window, "Label1")->text(), QStringLiteral("Select One of the following options."));
-    const QStringList captions = {"Strongly Agree", "Most of the Times", "Not Sure", "Disagree",
-                                  "Strongly Disagree"};
+    const QStringList captions = {"Strongly Agree", "Most of the Times", "Not Sure", "Disagree", "Strongly Disagree"};
     for (int index = 0; index < captions.size(); ++index) {
         QCOMPARE(choice(m_window, index)->text(), captions[index]);
         if (index > 0)
@@ -186,8 +185,9 @@ void TestEQWindow::carriesItsMenusBannerAndStrip()
     QStringList helpItems;
     for (const QAction* item : m_window->menus.mnuHelp->actions())
         helpItems << (item->isSeparator() ? "-" : item->text());
-    QCOMPARE(helpItems, (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
-                                     "&About Software"}));
+    QCOMPARE(helpItems,
+             (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                          "&About Software"}));
     QAction* makeMoney = m_window->menus.mnuMakeMoney;
     QCOMPARE(makeMoney->objectName(), QStringLiteral("mnuMakeMoney"));
     QCOMPARE(makeMoney->text(), QStringLiteral("&Make Money Online"));

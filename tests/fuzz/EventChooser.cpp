@@ -92,7 +92,7 @@ UserEvent EventChooser::click(frmMDI& mainWindow)
     QList<int> weights;
     for (QWidget* control : reachableControls<QWidget>(mainWindow)) {
         const bool clickable = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control)
-                               || qobject_cast<QLineEdit*>(control);
+            || qobject_cast<QLineEdit*>(control);
         if (clickable && control != mainWindow.cmdMdiExit) {
             controls.append(control);
             weights.append(weightOf(control));

@@ -4,9 +4,9 @@
 #include "EventChooser.h"
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
-#include "widgets/MouseLabel.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
+#include "widgets/MouseLabel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -100,18 +100,19 @@ void FuzzedProgram::noteReach(const EventOutcome& outcome)
     if (controlAt(QStringLiteral("clientArea/mdiClient/frmMFTestMain/fraResult/lblResult_0"), *m_mainWindow))
         ++m_reach.mfVerdicts;
 
-    m_reach.states.append(QStringLiteral("%1 | picMain %2 | brain %3 %4 %5 | eq %6 %7 | mf %8 %9 | %10 messages, %11 pages")
-                              .arg(shown.join(QLatin1Char(',')))
-                              .arg(m_mainWindow->picMain->isVisible())
-                              .arg(modBrainTest::BrainQuestionIndex)
-                              .arg(modBrainTest::BrainRightCount)
-                              .arg(modBrainTest::BrainLeftCount)
-                              .arg(modEmotionalQuotientTest::EQQuestionIndex)
-                              .arg(modEmotionalQuotientTest::EQScore)
-                              .arg(modMaleFemaleTest::MFQuestionIndex)
-                              .arg(modMaleFemaleTest::MFScore)
-                              .arg(m_messages.messages.size())
-                              .arg(m_pages.urls.size()));
+    m_reach.states.append(
+        QStringLiteral("%1 | picMain %2 | brain %3 %4 %5 | eq %6 %7 | mf %8 %9 | %10 messages, %11 pages")
+            .arg(shown.join(QLatin1Char(',')))
+            .arg(m_mainWindow->picMain->isVisible())
+            .arg(modBrainTest::BrainQuestionIndex)
+            .arg(modBrainTest::BrainRightCount)
+            .arg(modBrainTest::BrainLeftCount)
+            .arg(modEmotionalQuotientTest::EQQuestionIndex)
+            .arg(modEmotionalQuotientTest::EQScore)
+            .arg(modMaleFemaleTest::MFQuestionIndex)
+            .arg(modMaleFemaleTest::MFScore)
+            .arg(m_messages.messages.size())
+            .arg(m_pages.urls.size()));
 }
 
 QString FuzzedProgram::checkAfter(const EventOutcome& outcome)

@@ -4,9 +4,9 @@
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/MouseLabel.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -124,7 +124,7 @@ ProgramInvariants::ProgramInvariants(const MessageRecorder& messages, const UrlR
 QStringList ProgramInvariants::broken(const frmMDI& mainWindow)
 {
     return brokenWindows(mainWindow) + countersOutOfRange() + brokenFilters(mainWindow) + newMessagesBroken()
-           + newPagesBroken() + changedFiles();
+        + newPagesBroken() + changedFiles();
 }
 
 QStringList ProgramInvariants::brokenWindows(const frmMDI& mainWindow) const
@@ -153,7 +153,8 @@ QStringList ProgramInvariants::brokenFilters(const frmMDI& mainWindow) const
                 continue;
             const QRegularExpression allowed(QRegularExpression::anchoredPattern(QLatin1String(filtered.allowed)));
             if (!allowed.match(box->text()).hasMatch())
-                broken.append(QStringLiteral("key filter: %1 holds \"%2\"").arg(QLatin1String(filtered.path), box->text()));
+                broken.append(
+                    QStringLiteral("key filter: %1 holds \"%2\"").arg(QLatin1String(filtered.path), box->text()));
         }
     }
     return broken;

@@ -1,16 +1,16 @@
 #include "UserEvent.h"
 
 #include "ControlPaths.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -104,9 +104,8 @@ EventOutcome chooseMenuItem(const UserEvent& event, frmMDI& mainWindow)
         // gone with this function.
         QTimer answerer;
         answerer.setSingleShot(true);
-        QObject::connect(&answerer, &QTimer::timeout, [&outcome, answer = event.aboutAnswer] {
-            answerAboutBox(answer, outcome);
-        });
+        QObject::connect(&answerer, &QTimer::timeout,
+                         [&outcome, answer = event.aboutAnswer] { answerAboutBox(answer, outcome); });
         answerer.start(0);
         item->trigger();
         return outcome;
@@ -138,7 +137,8 @@ QString UserEvent::describe() const
     case Kind::Hover: return QStringLiteral("mouse over %1").arg(target);
     case Kind::Key: return QStringLiteral("key %1").arg(keyName(*this));
     case Kind::ChooseEntry: return QStringLiteral("%1 in %2").arg(keyName(*this), target);
-    case Kind::MenuItem: return QStringLiteral("menu %1 (About box answered: %2)").arg(target, aboutAnswerName(aboutAnswer));
+    case Kind::MenuItem:
+        return QStringLiteral("menu %1 (About box answered: %2)").arg(target, aboutAnswerName(aboutAnswer));
     case Kind::CloseWindow: return QStringLiteral("close box of %1").arg(target);
     }
     return {};

@@ -10,11 +10,11 @@ class frmMDI;
 // the main window down.
 struct UserEvent {
     enum class Kind {
-        Click,       // a click on a button, option, label or text box
-        Hover,       // the mouse moved over a label
-        Key,         // a key typed into whatever has the keyboard focus
+        Click, // a click on a button, option, label or text box
+        Hover, // the mouse moved over a label
+        Key, // a key typed into whatever has the keyboard focus
         ChooseEntry, // the next or previous entry of a drop-down list, by keyboard
-        MenuItem,    // an item of the menus in the menu bar
+        MenuItem, // an item of the menus in the menu bar
         CloseWindow, // the close box of a window
     };
 

@@ -71,7 +71,8 @@ void TestEventFuzzer::initTestCase()
     registerTestWindows();
     m_folders = std::make_unique<IsolatedUserFolders>();
     // A stored date that nothing the user does may change; file names typed would land here.
-    QVERIFY(platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-01")));
+    QVERIFY(
+        platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-01")));
     QVERIFY(QDir::setCurrent(m_folders->path()));
 }
 

@@ -70,9 +70,9 @@ void TestMFBank::eachQuestionIsLoadedAsWritten_data()
     };
     int slot = 0;
     for (const auto& question : questions) {
-        QTest::addRow("question %d", slot + 1) << slot << QString::fromLatin1(question.question)
-                                               << QString::fromLatin1(question.answerOne)
-                                               << QString::fromLatin1(question.answerTwo) << question.firstIsMasculine;
+        QTest::addRow("question %d", slot + 1)
+            << slot << QString::fromLatin1(question.question) << QString::fromLatin1(question.answerOne)
+            << QString::fromLatin1(question.answerTwo) << question.firstIsMasculine;
         ++slot;
     }
 }
@@ -106,8 +106,8 @@ void TestMFBank::exactlyOneAnswerOfEachQuestionIsMasculine()
 
 void TestMFBank::theSlotAfterTheLastQuestionStaysEmpty()
 {
-    for (const BankArray* array : {&MFQuestions, &MFAnswerOne, &MFAnswerTwo, &MFAnswerOneMasculine,
-                                   &MFAnswerTwoMasculine}) {
+    for (const BankArray* array :
+         {&MFQuestions, &MFAnswerOne, &MFAnswerTwo, &MFAnswerOneMasculine, &MFAnswerTwoMasculine}) {
         QCOMPARE(int(array->size()), 21);
         QVERIFY(array->at(20).isEmpty());
     }
@@ -138,8 +138,7 @@ void TestMFBank::resultOfAScore_data()
     QTest::newRow("one below half") << 9 << 45 << "Your thinking is 45% Masculine and 55% Feminine" << feminine;
     QTest::newRow("half") << 10 << 50 << "Your thinking is 50% Masculine and 50% Feminine" << balanced;
     QTest::newRow("one above half") << 11 << 55 << "Your thinking is 55% Masculine and 45% Feminine" << masculine;
-    QTest::newRow("all second answers") << 12 << 60 << "Your thinking is 60% Masculine and 40% Feminine"
-                                        << masculine;
+    QTest::newRow("all second answers") << 12 << 60 << "Your thinking is 60% Masculine and 40% Feminine" << masculine;
     QTest::newRow("thirteen") << 13 << 65 << "Your thinking is 65% Masculine and 35% Feminine" << masculine;
     QTest::newRow("all masculine") << 20 << 100 << "Your thinking is 100% Masculine and 0% Feminine" << masculine;
 }
@@ -162,12 +161,11 @@ void TestMFBank::eachVerdictOpensWithItsOwnSentence_data()
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("firstSentence");
 
-    QTest::newRow("balanced") << 50
-                              << "You have the best of both and masculine and feminine ways of thinking. ";
+    QTest::newRow("balanced") << 50 << "You have the best of both and masculine and feminine ways of thinking. ";
     QTest::newRow("masculine")
         << 55 << "People with a masculine way of thinking have very strong verbal, analytical and logical skills. ";
-    QTest::newRow("feminine") << 45
-                              << "People with a feminine way of thinking have very good creative and artistic talents. ";
+    QTest::newRow("feminine")
+        << 45 << "People with a feminine way of thinking have very good creative and artistic talents. ";
 }
 
 void TestMFBank::eachVerdictOpensWithItsOwnSentence()

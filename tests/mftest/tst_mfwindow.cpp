@@ -1,8 +1,8 @@
 #include "mftest/frmMFTestMain.h"
-#include "widgets/MouseLabel.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -205,8 +205,9 @@ void TestMFWindow::carriesTheFileAndHelpMenus()
     QStringList items;
     for (QAction* item : help->actions())
         items << (item->isSeparator() ? QStringLiteral("-") + item->objectName() : item->text());
-    QCOMPARE(items, QStringList({"&Online Help", "&Visit Us Online", "-mnuFileSep1", "&Check for Software Update",
-                                 "-mnuFileSep2", "&About Software"}));
+    QCOMPARE(items,
+             QStringList({"&Online Help", "&Visit Us Online", "-mnuFileSep1", "&Check for Software Update",
+                          "-mnuFileSep2", "&About Software"}));
 
     QAction* makeMoney = shown.at(2);
     QCOMPARE(makeMoney->objectName(), QStringLiteral("mnuMakeMoney"));
@@ -331,11 +332,26 @@ void TestMFWindow::startNeedsNameAndAge_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("nothing entered") << "" << "" << "Please enter name" << "txtName";
-    QTest::newRow("no name") << "" << "30" << "Please enter name" << "txtName";
-    QTest::newRow("name of blanks") << "   " << "30" << "Please enter name" << "txtName";
-    QTest::newRow("no age") << "Ann" << "" << "Please enter age" << "txtAge";
-    QTest::newRow("blank-padded name, no age") << "  Ann " << "" << "Please enter age" << "txtAge";
+    QTest::newRow("nothing entered") << ""
+                                     << ""
+                                     << "Please enter name"
+                                     << "txtName";
+    QTest::newRow("no name") << ""
+                             << "30"
+                             << "Please enter name"
+                             << "txtName";
+    QTest::newRow("name of blanks") << "   "
+                                    << "30"
+                                    << "Please enter name"
+                                    << "txtName";
+    QTest::newRow("no age") << "Ann"
+                            << ""
+                            << "Please enter age"
+                            << "txtAge";
+    QTest::newRow("blank-padded name, no age") << "  Ann "
+                                               << ""
+                                               << "Please enter age"
+                                               << "txtAge";
 }
 
 void TestMFWindow::startNeedsNameAndAge()
@@ -430,12 +446,12 @@ void TestMFWindow::answersGiveTheirResult_data()
 
     QTest::newRow("second answers") << AllSecond << "Your thinking is 60% Masculine and 40% Feminine"
                                     << MasculineHeadline;
-    QTest::newRow("every answer masculine") << AllMasculine << "Your thinking is 100% Masculine and 0% Feminine"
-                                            << MasculineHeadline;
+    QTest::newRow("every answer masculine")
+        << AllMasculine << "Your thinking is 100% Masculine and 0% Feminine" << MasculineHeadline;
     QTest::newRow("no answer masculine") << NoMasculine << "Your thinking is 0% Masculine and 100% Feminine"
                                          << FeminineHeadline;
-    QTest::newRow("ten masculine answers") << TenMasculine << "Your thinking is 50% Masculine and 50% Feminine"
-                                           << BalancedHeadline;
+    QTest::newRow("ten masculine answers")
+        << TenMasculine << "Your thinking is 50% Masculine and 50% Feminine" << BalancedHeadline;
 }
 
 void TestMFWindow::answersGiveTheirResult()
@@ -456,9 +472,12 @@ void TestMFWindow::takerDetailsDoNotChangeTheResult_data()
     QTest::addColumn<QString>("age");
     QTest::addColumn<int>("sexesDown");
 
-    QTest::newRow("young woman") << "Ann" << "19" << 1;
-    QTest::newRow("old man") << "Bob Smith" << "87" << 0;
-    QTest::newRow("age too large to keep") << "Cy" << "99999" << 0;
+    QTest::newRow("young woman") << "Ann"
+                                 << "19" << 1;
+    QTest::newRow("old man") << "Bob Smith"
+                             << "87" << 0;
+    QTest::newRow("age too large to keep") << "Cy"
+                                           << "99999" << 0;
 }
 
 void TestMFWindow::takerDetailsDoNotChangeTheResult()

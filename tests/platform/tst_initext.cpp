@@ -38,8 +38,10 @@ void TestIniText::readsTheKeyOfItsSectionOnly_data()
 
     QTest::newRow("nothing") << QByteArray() << QString();
     QTest::newRow("as written") << QByteArray("[Settings]\nDuration=2026-12-10\n") << QStringLiteral("2026-12-10");
-    QTest::newRow("Windows line ends") << QByteArray("[Settings]\r\nDuration=2026-12-10\r\n") << QStringLiteral("2026-12-10");
-    QTest::newRow("spaces around") << QByteArray("[Settings]\n  Duration = 2026-12-10  \n") << QStringLiteral("2026-12-10");
+    QTest::newRow("Windows line ends") << QByteArray("[Settings]\r\nDuration=2026-12-10\r\n")
+                                       << QStringLiteral("2026-12-10");
+    QTest::newRow("spaces around") << QByteArray("[Settings]\n  Duration = 2026-12-10  \n")
+                                   << QStringLiteral("2026-12-10");
     QTest::newRow("no line end") << QByteArray("[Settings]\nDuration=2026-12-10") << QStringLiteral("2026-12-10");
     QTest::newRow("after other keys and sections")
         << QByteArray("[General]\nDuration=1999-01-01\n\n[Settings]\nOther=1\nDuration=2026-12-10\n[Later]\n")
@@ -50,7 +52,7 @@ void TestIniText::readsTheKeyOfItsSectionOnly_data()
     QTest::newRow("case differs") << QByteArray("[settings]\nduration=2026-12-10\n") << QString();
     QTest::newRow("commented out") << QByteArray("[Settings]\n;Duration=2026-12-10\n") << QString();
     QTest::newRow("the first of two") << QByteArray("[Settings]\nDuration=2026-12-10\nDuration=2000-01-01\n")
-                                     << QStringLiteral("2026-12-10");
+                                      << QStringLiteral("2026-12-10");
     QTest::newRow("not text") << QByteArray("\x01\xff[Settings\n=\n\n") << QString();
 }
 
@@ -74,8 +76,8 @@ void TestIniText::setsTheKeyAndKeepsEveryOtherLine_data()
         << QByteArray("; mine\n[General]\nDuration=x\n\n[Settings]\nA=1\nDuration=2026-12-10\nB=2\n\n[Later]\nC=3\n");
     QTest::newRow("added to its section") << QByteArray("[Settings]\nA=1\n\n[Later]\nC=3\n")
                                           << QByteArray("[Settings]\nA=1\nDuration=2026-12-10\n\n[Later]\nC=3\n");
-    QTest::newRow("added to an empty section") << QByteArray("[Settings]\n[Later]\n")
-                                               << QByteArray("[Settings]\nDuration=2026-12-10\n[Later]\n");
+    QTest::newRow("added to an empty section")
+        << QByteArray("[Settings]\n[Later]\n") << QByteArray("[Settings]\nDuration=2026-12-10\n[Later]\n");
     QTest::newRow("section added") << QByteArray("[General]\nA=1")
                                    << QByteArray("[General]\nA=1\n\n[Settings]\nDuration=2026-12-10\n");
 }
@@ -84,10 +86,11 @@ void TestIniText::setsTheKeyAndKeepsEveryOtherLine()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, written);
-    const QByteArray result
-        = platform::ini::withValue(text, QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-10"));
+    const QByteArray result = platform::ini::withValue(text, QStringLiteral("Settings"), QStringLiteral("Duration"),
+                                                       QStringLiteral("2026-12-10"));
     QCOMPARE(result, written);
-    QCOMPARE(platform::ini::value(result, QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("2026-12-10"));
+    QCOMPARE(platform::ini::value(result, QStringLiteral("Settings"), QStringLiteral("Duration")),
+             QStringLiteral("2026-12-10"));
     QCOMPARE(readByQt(result, QStringLiteral("Settings/Duration")), QStringLiteral("2026-12-10"));
 }
 

@@ -45,8 +45,9 @@ void ProgramCopy::start()
 
 void ProgramCopy::startBehind(const Gate& gate)
 {
-    startWith(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("while [ ! -e \"$1\" ]; do :; done; exec \"$0\""),
-                                          QStringLiteral(ZELT_PROGRAM_PATH), gate.path()});
+    startWith(QStringLiteral("/bin/sh"),
+              {QStringLiteral("-c"), QStringLiteral("while [ ! -e \"$1\" ]; do :; done; exec \"$0\""),
+               QStringLiteral(ZELT_PROGRAM_PATH), gate.path()});
 }
 
 void ProgramCopy::startWith(const QString& program, const QStringList& arguments)

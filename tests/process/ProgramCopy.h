@@ -9,10 +9,10 @@ class XSession;
 
 // The folders and variables a copy of the program starts with.
 struct CopyEnvironment {
-    QString configFolder;  // XDG_CONFIG_HOME; unset when empty
+    QString configFolder; // XDG_CONFIG_HOME; unset when empty
     QString runtimeFolder; // XDG_RUNTIME_DIR; unset when empty
-    QString home;          // HOME; unset when empty
-    QString tempFolder;    // TMPDIR, where the lock goes when there is no runtime folder
+    QString home; // HOME; unset when empty
+    QString tempFolder; // TMPDIR, where the lock goes when there is no runtime folder
     // Runs in the new process before the program starts (a limit on file sizes, say).
     std::function<void()> beforeStart;
 };

@@ -44,17 +44,20 @@ XSession::~XSession()
 bool XSession::startServer()
 {
     // Xvfb picks a free display and writes its number to the descriptor given.
-    m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                            QStringLiteral("0"), QStringLiteral("1366x768x24"), QStringLiteral("-nolisten"),
-                                            QStringLiteral("tcp")});
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("1366x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     QByteArray number;
-    waitUntil([&] {
-        m_server.waitForReadyRead(100);
-        number += m_server.readAllStandardOutput();
-        return number.contains('\n') || m_server.state() == QProcess::NotRunning;
-    }, 20000);
+    waitUntil(
+        [&] {
+            m_server.waitForReadyRead(100);
+            number += m_server.readAllStandardOutput();
+            return number.contains('\n') || m_server.state() == QProcess::NotRunning;
+        },
+        20000);
     if (!number.contains('\n')) {
-        m_failure = QStringLiteral("Xvfb did not start: %1").arg(QString::fromLocal8Bit(m_server.readAllStandardError()));
+        m_failure = QStringLiteral("Xvfb did not start: %1")
+                        .arg(QString::fromLocal8Bit(m_server.readAllStandardError()));
         return false;
     }
     m_display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
@@ -67,10 +70,12 @@ bool XSession::startWindowManager()
     environment.insert(QStringLiteral("DISPLAY"), m_display);
     m_windowManager.setProcessEnvironment(environment);
     m_windowManager.start(QStringLiteral("openbox"), {});
-    const bool managing = waitUntil([this] {
-        return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-            .contains(QLatin1String("window id"));
-    }, 20000);
+    const bool managing = waitUntil(
+        [this] {
+            return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QLatin1String("window id"));
+        },
+        20000);
     if (!managing)
         m_failure = QStringLiteral("openbox did not start on %1").arg(m_display);
     return managing;
@@ -90,8 +95,13 @@ QString XSession::run(const QString& program, const QStringList& arguments) cons
 QStringList XSession::windowsOf(qint64 pid, const QString& title) const
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    const QStringList search = {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), pattern};
+    const QStringList search = {QStringLiteral("search"),
+                                QStringLiteral("--all"),
+                                QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--pid"),
+                                QString::number(pid),
+                                QStringLiteral("--name"),
+                                pattern};
     // A search gives up when a window goes while it looks; a second one sees the rest.
     QStringList windows = run(QStringLiteral("xdotool"), search).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (windows.isEmpty())
@@ -102,11 +112,13 @@ QStringList XSession::windowsOf(qint64 pid, const QString& title) const
 QString XSession::waitForWindow(qint64 pid, const QString& title, int milliseconds) const
 {
     QString found;
-    waitUntil([&] {
-        const QStringList windows = windowsOf(pid, title);
-        found = windows.value(0);
-        return !found.isEmpty();
-    }, milliseconds);
+    waitUntil(
+        [&] {
+            const QStringList windows = windowsOf(pid, title);
+            found = windows.value(0);
+            return !found.isEmpty();
+        },
+        milliseconds);
     return found;
 }
 

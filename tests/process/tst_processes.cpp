@@ -26,7 +26,8 @@ bool leave(Leftover leftover, const QString& path)
     switch (leftover) {
     case Leftover::EmptyFile: return file.open(QIODevice::WriteOnly);
     case Leftover::Garbage: return file.open(QIODevice::WriteOnly) && file.write("\x7f\x01garbage\xff\n") > 0;
-    case Leftover::OtherHostsLock: return file.open(QIODevice::WriteOnly) && file.write("1\nZeltNoggle\nanother-host\n") > 0;
+    case Leftover::OtherHostsLock:
+        return file.open(QIODevice::WriteOnly) && file.write("1\nZeltNoggle\nanother-host\n") > 0;
     case Leftover::Directory: return QDir().mkdir(path);
     case Leftover::DanglingLink: return QFile::link(path + QStringLiteral(".missing"), path);
     case Leftover::Pipe: return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
@@ -85,15 +86,17 @@ void TestProcesses::twoCopiesStartedTogetherLeaveOneRunning()
 
         ProgramCopy* running = nullptr;
         ProgramCopy* refused = nullptr;
-        QVERIFY2(waitUntil([&] {
-            for (auto [one, other] : {std::pair {&first, &second}, std::pair {&second, &first}}) {
-                if (one->showsMainWindow() && other->showsMessageBox()) {
-                    running = one;
-                    refused = other;
-                }
-            }
-            return running != nullptr;
-        }, 60000),
+        QVERIFY2(waitUntil(
+                     [&] {
+                         for (auto [one, other] : {std::pair{&first, &second}, std::pair{&second, &first}}) {
+                             if (one->showsMainWindow() && other->showsMessageBox()) {
+                                 running = one;
+                                 refused = other;
+                             }
+                         }
+                         return running != nullptr;
+                     },
+                     60000),
                  qPrintable(QStringLiteral("round %1: not one main window and one message\n%2\n%3")
                                 .arg(round)
                                 .arg(first.output(), second.output())));

@@ -16,7 +16,6 @@
 
 namespace {
 
-
 QByteArray randomBytes(qsizetype count)
 {
     QRandomGenerator random(20261210);
@@ -49,7 +48,7 @@ struct Entry {
 
     static Entry at(const QString& path)
     {
-        struct stat status {};
+        struct stat status { };
         if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
             return {};
         return {mode_t(status.st_mode & S_IFMT), QFile::symLinkTarget(path), status.st_size, qint64(status.st_mtime)};
@@ -104,13 +103,15 @@ void TestHostileSettings::startExpecting(const CopyEnvironment& environment, boo
     ProgramCopy copy(*m_session, environment);
     copy.start();
     QString first;
-    QVERIFY2(waitUntil([&] {
-        if (copy.showsMessageBox())
-            first = QString::fromLatin1(MessageBoxTitle);
-        else if (copy.showsMainWindow())
-            first = QString::fromLatin1(MainWindowTitle);
-        return !first.isEmpty();
-    }, 30000),
+    QVERIFY2(waitUntil(
+                 [&] {
+                     if (copy.showsMessageBox())
+                         first = QString::fromLatin1(MessageBoxTitle);
+                     else if (copy.showsMainWindow())
+                         first = QString::fromLatin1(MainWindowTitle);
+                     return !first.isEmpty();
+                 },
+                 30000),
              qPrintable(QStringLiteral("neither the question nor the main window came\n") + copy.output()));
 
     QCOMPARE(first == QLatin1String(MessageBoxTitle), question);
@@ -131,10 +132,10 @@ void TestHostileSettings::startsAndAsksOnlyWhenItsRulesSay_data()
     QTest::addColumn<Afterwards>("afterwards");
 
     QTest::newRow("random bytes") << randomBytes(64 * 1024) << Folder::Writable << false << Afterwards::Whatever;
-    QTest::newRow("a megabyte of Duration") << storedDuration(QByteArray(1024 * 1024, '7')) << Folder::Writable << false
-                                            << Afterwards::Unchanged;
-    QTest::newRow("a megabyte of Duration, dashes") << storedDuration(QByteArray(1024 * 1024, '-')) << Folder::Writable
-                                                    << false << Afterwards::Unchanged;
+    QTest::newRow("a megabyte of Duration")
+        << storedDuration(QByteArray(1024 * 1024, '7')) << Folder::Writable << false << Afterwards::Unchanged;
+    QTest::newRow("a megabyte of Duration, dashes")
+        << storedDuration(QByteArray(1024 * 1024, '-')) << Folder::Writable << false << Afterwards::Unchanged;
     QTest::newRow("0001-01-01") << storedDuration("0001-01-01") << Folder::Writable << true << Afterwards::Today;
     QTest::newRow("9999-12-31") << storedDuration("9999-12-31") << Folder::Writable << true << Afterwards::Today;
     QTest::newRow("year 0") << storedDuration("0000-01-01") << Folder::Writable << false << Afterwards::Unchanged;
@@ -143,8 +144,8 @@ void TestHostileSettings::startsAndAsksOnlyWhenItsRulesSay_data()
                                      << Afterwards::Unchanged;
     QTest::newRow("today") << storedDuration(today().toLatin1()) << Folder::ReadOnly << false << Afterwards::Unchanged;
     QTest::newRow("read-only, nothing stored") << QByteArray() << Folder::ReadOnly << false << Afterwards::Unchanged;
-    QTest::newRow("read-only, 0001-01-01") << storedDuration("0001-01-01") << Folder::ReadOnly << true
-                                           << Afterwards::Unchanged;
+    QTest::newRow("read-only, 0001-01-01")
+        << storedDuration("0001-01-01") << Folder::ReadOnly << true << Afterwards::Unchanged;
 }
 
 void TestHostileSettings::startsAndAsksOnlyWhenItsRulesSay()
@@ -203,7 +204,8 @@ void TestHostileSettings::startsWithoutAHome()
 
     startExpecting(copyEnvironment, false);
 
-    QCOMPARE(QSettings(expectedFile, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(), today());
+    QCOMPARE(QSettings(expectedFile, QSettings::IniFormat).value(QStringLiteral("Settings/Duration")).toString(),
+             today());
 }
 
 void TestHostileSettings::neverFollowsWaitsOnOrWritesThroughOtherFiles_data()

@@ -1,7 +1,7 @@
-#include "widgets/Look.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmAbout.h"
 #include "support/TestSupport.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -132,9 +132,8 @@ void TestAbout::linksOpenTheirPageAndLeaveItOpen()
     QFETCH(QString, link);
     QFETCH(QString, url);
     UrlRecorder opened;
-    const bool closed = closesAfter(m_owner.get(), [&](frmAbout* about) {
-        QTest::mouseClick(control(about, link), Qt::LeftButton);
-    });
+    const bool closed = closesAfter(m_owner.get(),
+                                    [&](frmAbout* about) { QTest::mouseClick(control(about, link), Qt::LeftButton); });
     QVERIFY(!closed);
     QCOMPARE(opened.urls, QStringList{url});
 }

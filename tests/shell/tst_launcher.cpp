@@ -1,7 +1,7 @@
-#include "widgets/MouseLabel.h"
-#include "widgets/Look.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QMdiArea>
 #include <QMenuBar>

@@ -1,8 +1,8 @@
 #include "links/modHelp.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QApplication>

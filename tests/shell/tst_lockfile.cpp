@@ -130,7 +130,7 @@ void TestLockFile::lockWithoutAFolderLetsTheProgramRun()
     QVERIFY(fileInPlaceOfAFolder.open(QIODevice::WriteOnly));
     platform::SingleInstanceLock lock(fileInPlaceOfAFolder.fileName() + QStringLiteral("/ZeltNoggle.lock"));
     QVERIFY(!lock.anotherCopyIsRunning());
-    platform::SingleInstanceLock noName {QString()};
+    platform::SingleInstanceLock noName{QString()};
     QVERIFY(!noName.anotherCopyIsRunning());
 }
 

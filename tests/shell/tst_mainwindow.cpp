@@ -1,7 +1,7 @@
-#include "widgets/Look.h"
-#include "widgets/MouseLabel.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
+#include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -229,8 +229,12 @@ void TestMainWindow::menusAsDesigned()
     QStringList help;
     for (const QAction* item : bar[1]->menu()->actions())
         help << item->objectName() + QLatin1Char('=') + (item->isSeparator() ? QStringLiteral("-") : item->text());
-    const QStringList expected = {"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuSep1=-",
-                                  "mnuUpdate=Check for Software &Update", "mnuSep2=-", "mnuAbout=&About Software"};
+    const QStringList expected = {"mnuOnline=&Online Help",
+                                  "mnuVisit=&Visit Us Online",
+                                  "mnuSep1=-",
+                                  "mnuUpdate=Check for Software &Update",
+                                  "mnuSep2=-",
+                                  "mnuAbout=&About Software"};
     QCOMPARE(help, expected);
 }
 

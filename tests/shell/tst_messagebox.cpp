@@ -1,7 +1,7 @@
 #include "platform/MessageBox.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -40,8 +40,8 @@ void TestMessageBox::realBoxShowsWhatItIsAsked_data()
     QTest::addColumn<MessageAnswer>("answer");
 
     QTest::newRow("information") << "Application is already running" << MessageIcon::Information << MessageButtons::Ok
-                                 << "Application is already running" << QMessageBox::Information
-                                 << Ok << QMessageBox::Ok << MessageAnswer::Ok;
+                                 << "Application is already running" << QMessageBox::Information << Ok
+                                 << QMessageBox::Ok << MessageAnswer::Ok;
     QTest::newRow("critical") << "Please Enter Your Name" << MessageIcon::Critical << MessageButtons::Ok
                               << "Please Enter Your Name" << QMessageBox::Critical << Ok << QMessageBox::Ok
                               << MessageAnswer::Ok;

@@ -1,8 +1,8 @@
 #include "platform/Clock.h"
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
-#include "shell/frmMDI.h"
 #include "shell/StartUp.h"
+#include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -142,8 +142,7 @@ void TestStartUp::onlyCopyShowsTheMainWindowMaximisedWithoutAMessage()
     QVERIFY(mainWindow->isVisible());
     QVERIFY(mainWindow->windowState() & Qt::WindowMaximized);
     QCOMPARE(messages.texts(), QStringList{});
-    QCOMPARE(storedDuration(),
-             QStringLiteral("2026-12-10"));
+    QCOMPARE(storedDuration(), QStringLiteral("2026-12-10"));
 
     RunningCopy second(lockName());
     QVERIFY(!second.held());

@@ -6,7 +6,7 @@
 void forbidFileWrites()
 {
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit {};
+    rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = 0;
     setrlimit(RLIMIT_FSIZE, &limit);
@@ -14,7 +14,7 @@ void forbidFileWrites()
 
 NoFileWrites::NoFileWrites()
 {
-    rlimit limit {};
+    rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     m_previousLimit = limit.rlim_cur;
     forbidFileWrites();
@@ -22,7 +22,7 @@ NoFileWrites::NoFileWrites()
 
 NoFileWrites::~NoFileWrites()
 {
-    rlimit limit {};
+    rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = m_previousLimit;
     setrlimit(RLIMIT_FSIZE, &limit);

@@ -80,7 +80,8 @@ void TestWindowsPlatform::init()
 
 QString TestWindowsPlatform::programKey() const
 {
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\")
+        + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 void TestWindowsPlatform::pageOpensThroughTheShellAsSpecified_data()
@@ -109,7 +110,8 @@ void TestWindowsPlatform::pageOpensThroughTheShellAsSpecified()
 
 void TestWindowsPlatform::dateLivesInTheRegistryUnderTheProgramsKey()
 {
-    QVERIFY(platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-10")));
+    QVERIFY(
+        platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-10")));
     const QString shown = registryQuery(programKey() + QStringLiteral("\\Settings"), QStringLiteral("Duration"));
     QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("Duration\\s+REG_SZ\\s+2026-12-10"))), qPrintable(shown));
 }
@@ -117,10 +119,10 @@ void TestWindowsPlatform::dateLivesInTheRegistryUnderTheProgramsKey()
 void TestWindowsPlatform::dateWrittenByOthersIsRead()
 {
     QProcess reg;
-    reg.start(QStringLiteral("reg.exe"), {QStringLiteral("add"), programKey() + QStringLiteral("\\Settings"),
-                                          QStringLiteral("/v"), QStringLiteral("Duration"), QStringLiteral("/t"),
-                                          QStringLiteral("REG_SZ"), QStringLiteral("/d"), QStringLiteral("2026-01-31"),
-                                          QStringLiteral("/f")});
+    reg.start(QStringLiteral("reg.exe"),
+              {QStringLiteral("add"), programKey() + QStringLiteral("\\Settings"), QStringLiteral("/v"),
+               QStringLiteral("Duration"), QStringLiteral("/t"), QStringLiteral("REG_SZ"), QStringLiteral("/d"),
+               QStringLiteral("2026-01-31"), QStringLiteral("/f")});
     QVERIFY(reg.waitForFinished(30000));
     QCOMPARE(reg.exitCode(), 0);
     QCOMPARE(storedDuration(), QStringLiteral("2026-01-31"));

@@ -35,7 +35,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-template <typename T> void append(QByteArray& bytes, T value)
+template <typename T>
+void append(QByteArray& bytes, T value)
 {
     const T little = qToLittleEndian(value);
     bytes.append(reinterpret_cast<const char*>(&little), sizeof little);
@@ -55,7 +56,7 @@ QByteArray iconFile(const std::vector<std::pair<int, QByteArray>>& pictures)
     for (const auto& [size, png] : pictures) {
         append<quint8>(file, quint8(size >= 256 ? 0 : size)); // 0 stands for 256
         append<quint8>(file, quint8(size >= 256 ? 0 : size));
-        append<quint8>(file, 0);  // no palette
+        append<quint8>(file, 0); // no palette
         append<quint8>(file, 0);
         append<quint16>(file, 1); // colour planes
         append<quint16>(file, 32); // bits per pixel
