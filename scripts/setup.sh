@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang-format git
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     fonts-dejavu-core
     xvfb openbox imagemagick x11-utils xdotool
