@@ -2,10 +2,9 @@
 
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "shell/EndProgram.h"
 #include "shell/UpdatePrompt.h"
 #include "shell/frmMDI.h"
-
-#include <QApplication>
 
 std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock)
 {
@@ -21,11 +20,4 @@ std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock)
     auto mainWindow = std::make_unique<frmMDI>();
     mainWindow->showMaximized();
     return mainWindow;
-}
-
-void EndProgram()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->close();
-    QCoreApplication::exit(0);
 }

@@ -2,8 +2,8 @@
 
 #include "links/BrandStrip.h"
 #include "links/modHelp.h"
+#include "shell/EndProgram.h"
 #include "shell/ProgramTitle.h"
-#include "shell/StartUp.h"
 #include "shell/frmAbout.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Look.h"
