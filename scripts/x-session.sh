@@ -11,4 +11,6 @@ start_x_session() {
     export DISPLAY=":$(cat "$folder/display")"
     openbox >/dev/null 2>&1 &
     for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+    # openbox names itself on the root window a moment before it takes charge of new windows.
+    sleep 1
 }

@@ -39,7 +39,8 @@ void TestWindow::fitAroundClientArea()
 
 void TestWindow::placeAtTop()
 {
-    move((look::screenWidth() - width()) / 2, 0);
+    // On a screen narrower than the window, at the left edge, from where the client area scrolls.
+    move(qMax(0, (look::screenWidth() - width()) / 2), 0);
 }
 
 void TestWindow::closeEvent(QCloseEvent* event)

@@ -12,10 +12,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -89,6 +92,8 @@ constexpr int LauncherHeight = 8640;
 constexpr int IntroductionWidth = 8055;
 constexpr int IntroductionHeight = 705;
 constexpr int ExitMargin = 120;
+// Below the last launcher label, down to the offer strip, when the window is as small as can be.
+constexpr int LauncherMargin = 240;
 
 QPushButton* newGreyButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
@@ -126,15 +131,25 @@ frmMDI::frmMDI()
     setWindowTitle(programTitleWithVersion());
     setWindowIcon(look::programIcon());
 
-    auto* central = new QWidget(this);
-    auto* rows = new QVBoxLayout(central);
+    // On a screen too small for the design (or scaled up far), the window scrolls to what does not
+    // fit, and every control keeps its designed size and place.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    m_content = new QWidget(scroller);
+    auto* rows = new QVBoxLayout(m_content);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
-    rows->addWidget(newBanner(central));
-    rows->addWidget(newTestButtonBar(central));
-    rows->addWidget(newClientArea(central), 1);
-    rows->addWidget(newOfferStrip(central));
-    setCentralWidget(central);
+    rows->addWidget(newBanner(m_content));
+    rows->addWidget(newTestButtonBar(m_content));
+    rows->addWidget(newClientArea(m_content), 1);
+    rows->addWidget(newOfferStrip(m_content));
+    scroller->setWidget(m_content);
+    setCentralWidget(scroller);
+    // It is shown maximised; before that it is never larger than the screen, which a window manager
+    // may not place at all.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() / 2);
 
     menuBar()->addActions(menus.menuBarActions());
     connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -199,6 +214,9 @@ QWidget* frmMDI::newClientArea(QWidget* parent)
     mdiClient = new QMdiArea(clientArea);
     mdiClient->setObjectName(QStringLiteral("mdiClient"));
     mdiClient->setBackground(Qt::black);
+    // A test window taller or wider than the client area can be scrolled to.
+    mdiClient->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiClient->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     picMain = new MouseLabel(QStringLiteral("picMain"), QString(), clientArea);
     look::setBackground(picMain, Qt::black);
     connect(picMain, &MouseLabel::mouseMoved, this, &frmMDI::picMain_MouseMove);
@@ -255,7 +273,8 @@ frmMDI::~frmMDI()
 
 void frmMDI::LayOutMainWindow()
 {
-    const int screenWidth = look::screenWidth();
+    // Centred on the screen; on a screen narrower than the design, on the design's width.
+    const int screenWidth = qMax(look::screenWidth(), designWidth());
     lblQuorvaneBanner->move((screenWidth - lblQuorvaneBanner->width()) / 2, lblQuorvaneBanner->y());
     picButtonContainer->move((screenWidth - picButtonContainer->width()) / 2, picButtonContainer->y());
     for (MouseLabel* label : lblCaption)
@@ -265,6 +284,24 @@ void frmMDI::LayOutMainWindow()
     // The offer fills the strip to the left of the Exit button.
     const int margin = look::px(ExitMargin);
     Label7->setGeometry(margin, 0, qMax(0, cmdMdiExit->x() - 2 * margin), PicCoBrand->height());
+
+    m_content->setMinimumSize(designWidth(), designHeight());
+}
+
+int frmMDI::designWidth() const
+{
+    int widest = qMax(lblQuorvaneBanner->width(), picButtonContainer->width());
+    for (const MouseLabel* label : lblCaption)
+        widest = qMax(widest, label->width());
+    return widest;
+}
+
+int frmMDI::designHeight() const
+{
+    int launcherBottom = 0;
+    for (const MouseLabel* label : lblCaption)
+        launcherBottom = qMax(launcherBottom, label->geometry().bottom() + 1);
+    return Picture6->height() + Picture1->height() + launcherBottom + look::px(LauncherMargin) + PicCoBrand->height();
 }
 
 TestWindow* frmMDI::loadTestWindow(TestWindowId id)

@@ -69,6 +69,9 @@ private:
     QWidget* newTestButtonBar(QWidget* parent);
     QWidget* newClientArea(QWidget* parent);
     QWidget* newOfferStrip(QWidget* parent);
+    // The least size in which every control of the main window shows at its designed place.
+    int designWidth() const;
+    int designHeight() const;
 
     // A test window was unloaded: the launcher panel comes back.
     void testWindowUnloaded(TestWindow* window);
@@ -80,5 +83,6 @@ private:
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
 
+    QWidget* m_content;
     std::map<TestWindowId, QPointer<TestWindow>> m_loaded;
 };

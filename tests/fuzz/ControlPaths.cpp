@@ -13,7 +13,7 @@ QString controlPath(const QWidget* control, const frmMDI& mainWindow)
 {
     QStringList names;
     for (const QWidget* widget = control; widget && widget != &mainWindow; widget = widget->parentWidget()) {
-        if (!widget->objectName().isEmpty())
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
             names.prepend(widget->objectName());
     }
     return names.join(QLatin1Char('/'));

@@ -10,7 +10,7 @@ class TestWindow;
 class frmMDI;
 
 // The object names from the main window down to the control, joined with "/"; controls without
-// a name of their own are left out of the path.
+// a name of their own, and Qt's own parts (such as a scroll area's viewport), are left out.
 QString controlPath(const QWidget* control, const frmMDI& mainWindow);
 
 // Where a user clicks the control: on its indicator for options, else in its middle.

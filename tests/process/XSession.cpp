@@ -78,6 +78,9 @@ bool XSession::startWindowManager()
         20000);
     if (!managing)
         m_failure = QStringLiteral("openbox did not start on %1").arg(m_display);
+    // openbox names itself on the root window a moment before it takes charge of new windows; a
+    // window mapped in between stays unmanaged, and on a scaled screen may never show.
+    QThread::msleep(1000);
     return managing;
 }
 
