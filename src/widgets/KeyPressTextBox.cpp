@@ -10,13 +10,20 @@ namespace {
 
 using namespace keycode;
 
-// The character codes a key press delivers; none for keys that only move or delete.
+Qt::KeyboardModifiers controlAndAlt(const QKeyEvent* event)
+{
+    return event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+}
+
+// The character codes a key press delivers; none for keys that only move or delete, or for Ctrl
+// with other keys than letters. Ctrl with Alt is how AltGr arrives on Windows: its characters are
+// typed characters like any other.
 QList<int> characterCodes(const QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    const Qt::KeyboardModifiers modifiers = controlAndAlt(event);
     if (modifiers == Qt::ControlModifier && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return {event->key() - Qt::Key_A + 1};
-    if (modifiers != Qt::NoModifier || event->key() == Qt::Key_Delete)
+    if (modifiers == Qt::ControlModifier || event->key() == Qt::Key_Delete)
         return {};
     QList<int> codes;
     for (char32_t code : event->text().toUcs4())
@@ -44,6 +51,11 @@ void KeyPressTextBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
         pasteThroughHandler();
+        return;
+    }
+    // Alt with a key is a mnemonic; one that names no control types nothing either.
+    if (controlAndAlt(event) == Qt::AltModifier) {
+        event->ignore();
         return;
     }
     const QList<int> codes = characterCodes(event);

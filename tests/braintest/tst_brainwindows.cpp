@@ -235,6 +235,16 @@ void TestBrainWindows::nameBoxTakesOnlyLetters_data()
     ctrlA.addKeyClick(Qt::Key_A, Qt::ControlModifier);
     ctrlA.addKeyClicks(QStringLiteral("c"));
     QTest::newRow("other control character") << ctrlA << "ABC" << 1;
+
+    // Alt with a key is a mnemonic, never a letter of the name; AltGr (Ctrl+Alt on Windows) types
+    // characters that go through the filter like any other.
+    QTestEventList alt = typed("ab");
+    alt.addKeyClick(Qt::Key_Q, Qt::AltModifier);
+    QTest::newRow("Alt with a letter") << alt << "AB" << 0;
+    QTestEventList altGr = typed("a");
+    altGr.addKeyClick('q', Qt::ControlModifier | Qt::AltModifier);
+    altGr.addKeyClick('2', Qt::ControlModifier | Qt::AltModifier);
+    QTest::newRow("AltGr") << altGr << "AQ" << 1;
 }
 
 void TestBrainWindows::nameBoxTakesOnlyLetters()

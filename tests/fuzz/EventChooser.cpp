@@ -1,6 +1,9 @@
 #include "EventChooser.h"
 
 #include "ControlPaths.h"
+#include "braintest/modBrainTest.h"
+#include "eqtest/modEmotionalQuotientTest.h"
+#include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
 
 #include <QAbstractButton>
@@ -59,12 +62,20 @@ EventChooser::EventChooser(unsigned seed)
 
 UserEvent EventChooser::next(frmMDI& mainWindow)
 {
+    if (!m_typing.isEmpty()) {
+        UserEvent event(UserEvent::Kind::Key);
+        event.character = m_typing.front();
+        m_typing.remove(0, 1);
+        return event;
+    }
     if (m_keysLeft > 0) {
         --m_keysLeft;
         return key();
     }
-    if (m_answersLeft == 0 && chance(0.03))
+    if (m_answersLeft == 0 && chance(0.04)) {
         m_answersLeft = 60;
+        planAnswers();
+    }
     if (m_answersLeft > 0) {
         --m_answersLeft;
         if (chance(0.9))
@@ -107,9 +118,16 @@ UserEvent EventChooser::click(frmMDI& mainWindow)
     return UserEvent(UserEvent::Kind::Click, controlPath(chosen, mainWindow));
 }
 
-// One step of answering: an option of the test on screen, then a Next button, in turn.
+// One step of answering: an empty name or age box filled in, else an option of the test on
+// screen, then a Next button, in turn.
 UserEvent EventChooser::answer(frmMDI& mainWindow)
 {
+    for (QLineEdit* box : reachableControls<QLineEdit>(mainWindow)) {
+        if (box->text().isEmpty() && inTestWindow(box)) {
+            m_typing = box->objectName() == QLatin1String("txtAge") ? "30" : "ann";
+            return UserEvent(UserEvent::Kind::Click, controlPath(box, mainWindow));
+        }
+    }
     const bool nextIsDue = m_optionChosen;
     m_optionChosen = !m_optionChosen;
     QList<QAbstractButton*> candidates;
@@ -121,7 +139,62 @@ UserEvent EventChooser::answer(frmMDI& mainWindow)
     }
     if (candidates.isEmpty())
         return click(mainWindow);
-    return UserEvent(UserEvent::Kind::Click, controlPath(candidates[below(int(candidates.size()))], mainWindow));
+    const QAbstractButton* planned = nextIsDue ? nullptr : plannedOption(candidates);
+    const QAbstractButton* chosen = planned ? planned : candidates[below(int(candidates.size()))];
+    return UserEvent(UserEvent::Kind::Click, controlPath(chosen, mainWindow));
+}
+
+void EventChooser::planAnswers()
+{
+    m_followPlan = chance(0.9);
+    // 10 of the twenty questions (a tie) get the right-brain (or masculine) answer, or 9, or 11.
+    const int yes = chance(0.5) ? 10 : 9 + 2 * below(2);
+    m_plannedYes.fill(false);
+    for (int placed = 0; placed < yes;) {
+        bool& question = m_plannedYes[std::size_t(below(20))];
+        placed += question ? 0 : 1;
+        question = true;
+    }
+    // An EQ total on either side of a band's edge: 15 points at least, then the rest spread out.
+    static const std::array<int, 10> edges = {15, 30, 31, 42, 43, 54, 55, 66, 67, 75};
+    std::array<int, 15> points;
+    points.fill(1);
+    for (int extra = edges[std::size_t(below(int(edges.size())))] - 15; extra > 0;) {
+        int& statement = points[std::size_t(below(15))];
+        if (statement < 5) {
+            ++statement;
+            --extra;
+        }
+    }
+    for (std::size_t statement = 0; statement < points.size(); ++statement)
+        m_plannedChoice[statement] = 5 - points[statement];
+}
+
+QAbstractButton* EventChooser::plannedOption(const QList<QAbstractButton*>& options) const
+{
+    if (!m_followPlan)
+        return nullptr;
+    const auto named = [&options](const QString& name) -> QAbstractButton* {
+        for (QAbstractButton* option : options) {
+            if (option->objectName() == name)
+                return option;
+        }
+        return nullptr;
+    };
+    using namespace modBrainTest;
+    using namespace modMaleFemaleTest;
+    if (QAbstractButton* one = named(QStringLiteral("optAnswerOne"))) {
+        const auto question = std::size_t(qBound(0, int(BrainQuestionIndex), 19));
+        const bool oneIsRight = one->text() == BrainRightAnswers[question];
+        return oneIsRight == m_plannedYes[question] ? one : named(QStringLiteral("optAnswerTwo"));
+    }
+    if (QAbstractButton* one = named(QStringLiteral("optOption1"))) {
+        const auto question = std::size_t(qBound(0, int(MFQuestionIndex), 19));
+        const bool oneIsMasculine = MFAnswerOneMasculine.at(question) == QLatin1String("1");
+        return oneIsMasculine == m_plannedYes[question] ? one : named(QStringLiteral("optOption2"));
+    }
+    const auto statement = std::size_t(qBound(0, int(modEmotionalQuotientTest::EQQuestionIndex), 14));
+    return named(QStringLiteral("optAnswerChoice_%1").arg(m_plannedChoice[statement]));
 }
 
 UserEvent EventChooser::hover(frmMDI& mainWindow)
@@ -135,9 +208,22 @@ UserEvent EventChooser::hover(frmMDI& mainWindow)
 UserEvent EventChooser::key()
 {
     UserEvent event(UserEvent::Kind::Key);
-    if (chance(0.8)) {
+    const int roll = below(100);
+    if (roll < 68) {
         event.character = TypedCharacters[below(int(sizeof(TypedCharacters)) - 1)];
         return event;
+    }
+    if (roll < 86) {
+        // A mnemonic, or a letter with Alt that is none; Ctrl+Alt is how AltGr arrives on Windows.
+        event.character = char('a' + below(26));
+        event.modifiers = roll < 80 ? Qt::AltModifier : Qt::ControlModifier | Qt::AltModifier;
+        return event;
+    }
+    if (roll < 90) {
+        UserEvent text(UserEvent::Kind::InputText);
+        for (int length = 1 + below(4); length > 0; --length)
+            text.text += QLatin1Char(TypedCharacters[below(int(sizeof(TypedCharacters)) - 1)]);
+        return text;
     }
     const SpecialKey& special = SpecialKeys[std::size_t(below(int(SpecialKeys.size())))];
     event.key = special.key;
@@ -157,6 +243,13 @@ UserEvent EventChooser::chooseEntry(frmMDI& mainWindow)
 
 UserEvent EventChooser::menuItem(frmMDI& mainWindow)
 {
+    if (chance(0.5)) {
+        UserEvent walk(UserEvent::Kind::WalkMenu);
+        walk.character = chance(0.5) ? 'f' : 'h';
+        walk.steps = below(8);
+        walk.aboutAnswer = UserEvent::AboutAnswer(below(4));
+        return walk;
+    }
     QList<QAction*> items = menuItems(mainWindow);
     items.removeAll(mainWindow.menus.mnuExit);
     if (items.isEmpty())

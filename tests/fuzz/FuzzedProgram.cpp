@@ -5,6 +5,8 @@
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
+#include "platform/Settings.h"
+#include "shell/StartUp.h"
 #include "shell/frmMDI.h"
 #include "widgets/MouseLabel.h"
 
@@ -12,6 +14,8 @@
 #include <QClipboard>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -66,21 +70,64 @@ FuzzedProgram::~FuzzedProgram()
 void FuzzedProgram::start()
 {
     m_mainWindow.reset();
+    m_lock.reset();
     settle();
     forgetRequestToQuit();
     zeroRunCounters();
-    m_mainWindow = showMainWindow();
+    m_startProblems = startUp(m_reach.starts);
+    m_invariants.takeFilesAsTheyAre();
     ++m_reach.starts;
+}
+
+// Starts the program through its start-up, in turn: with its date recent, so that it asks nothing;
+// with its date long past, so that it asks about an update (answered Yes or No); and while another
+// copy holds the lock, which it refuses before it starts on. What went wrong is returned.
+QStringList FuzzedProgram::startUp(int start)
+{
+    using platform::MessageAnswer;
+    enum Way { Quietly, AskingAboutAnUpdate, BesideAnotherCopy };
+    const auto way = Way(start % 3);
+    platform::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                           way == AskingAboutAnUpdate ? QStringLiteral("2026-01-01") : QStringLiteral("2026-12-01"));
+    const qsizetype messagesBefore = m_messages.messages.size();
+    QStringList expected;
+    if (way == BesideAnotherCopy) {
+        platform::SingleInstanceLock other;
+        other.anotherCopyIsRunning();
+        platform::SingleInstanceLock refused;
+        if (StartUp(refused))
+            return {QStringLiteral("start-up: a second copy showed its main window")};
+        forgetRequestToQuit();
+        expected.append(QStringLiteral("Application is already running"));
+    }
+    if (way == AskingAboutAnUpdate) {
+        m_messages.answerNext(start % 2 ? MessageAnswer::Yes : MessageAnswer::No);
+        expected.append(
+            QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+    }
+    m_lock = std::make_unique<platform::SingleInstanceLock>();
+    m_mainWindow = StartUp(*m_lock);
+    if (!m_mainWindow)
+        return {QStringLiteral("start-up: the only copy did not start")};
+    if (!QTest::qWaitForWindowActive(m_mainWindow.get()))
+        qWarning("the main window did not become active");
+    const QStringList shown = m_messages.texts().mid(messagesBefore);
+    if (shown != expected)
+        return {QStringLiteral("start-up: it said \"%1\", not \"%2\"")
+                    .arg(shown.join(QLatin1Char('|')), expected.join(QLatin1Char('|')))};
+    return {};
 }
 
 QString FuzzedProgram::step(const UserEvent& event)
 {
+    // Straight to the error stream: QtTest stops printing messages after a few thousand.
     if (logEvents())
-        qInfo("%s", qPrintable(event.describe()));
+        std::fprintf(stderr, "%s\n", qPrintable(event.describe()));
+    m_oracle.before(*m_mainWindow);
     const EventOutcome outcome = perform(event, *m_mainWindow);
     settle();
     noteReach(outcome);
-    return checkAfter(outcome);
+    return checkAfter(event, outcome);
 }
 
 void FuzzedProgram::noteReach(const EventOutcome& outcome)
@@ -115,9 +162,10 @@ void FuzzedProgram::noteReach(const EventOutcome& outcome)
             .arg(m_pages.urls.size()));
 }
 
-QString FuzzedProgram::checkAfter(const EventOutcome& outcome)
+QString FuzzedProgram::checkAfter(const UserEvent& event, const EventOutcome& outcome)
 {
-    QStringList broken;
+    QStringList broken = m_startProblems;
+    m_startProblems.clear();
     if (!outcome.problem.isEmpty())
         broken.append(outcome.problem);
     if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -137,6 +185,7 @@ QString FuzzedProgram::checkAfter(const EventOutcome& outcome)
         broken.append(QStringLiteral("ending: the program ended without a closing command of the main window"));
     } else {
         broken += m_invariants.broken(*m_mainWindow);
+        broken += m_oracle.after(event, *m_mainWindow);
     }
     return broken.join(QStringLiteral("; "));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ProgramInvariants.h"
+#include "RunOracle.h"
 #include "UserEvent.h"
+#include "platform/SingleInstance.h"
 #include "support/TestSupport.h"
 
 #include <QList>
@@ -49,13 +51,17 @@ public:
 
 private:
     void start();
-    QString checkAfter(const EventOutcome& outcome);
+    QStringList startUp(int start);
+    QString checkAfter(const UserEvent& event, const EventOutcome& outcome);
     void noteReach(const EventOutcome& outcome);
 
     MessageRecorder m_messages;
     UrlRecorder m_pages;
     ProgramInvariants m_invariants;
+    RunOracle m_oracle;
+    std::unique_ptr<platform::SingleInstanceLock> m_lock;
     std::unique_ptr<frmMDI> m_mainWindow;
+    QStringList m_startProblems;
     FuzzReach m_reach;
 };
 

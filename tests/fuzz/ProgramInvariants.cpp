@@ -23,10 +23,11 @@ using platform::MessageIcon;
 struct KnownMessage {
     const char* text;
     MessageIcon icon;
+    MessageButtons buttons = MessageButtons::Ok;
 };
 
-// Every message the test windows show; each has an OK button only.
-const std::array<KnownMessage, 8> KnownMessages = {{
+// Every message the program shows: the test windows' and those of start-up.
+const std::array<KnownMessage, 10> KnownMessages = {{
     {"Please Enter only Letters", MessageIcon::Information},
     {"Please Enter Your Name", MessageIcon::Information},
     {"Plese Select Your Sex", MessageIcon::None},
@@ -35,6 +36,9 @@ const std::array<KnownMessage, 8> KnownMessages = {{
     {"Please enter name", MessageIcon::Critical},
     {"Please enter age", MessageIcon::Critical},
     {"Age must be number", MessageIcon::Critical},
+    {"Application is already running", MessageIcon::Information},
+    {"There maybe an update to this software available\rDo you want to check for an update?", MessageIcon::Information,
+     MessageButtons::YesNo},
 }};
 
 const std::array<const char*, 5> PageKeys = {"help-web-page", "home-page", "download-web-page", "co-brand",
@@ -42,10 +46,8 @@ const std::array<const char*, 5> PageKeys = {"help-web-page", "home-page", "down
 
 bool isKnown(const platform::Message& message)
 {
-    if (message.buttons != MessageButtons::Ok)
-        return false;
     for (const KnownMessage& known : KnownMessages) {
-        if (message.text == QLatin1String(known.text) && message.icon == known.icon)
+        if (message.text == QLatin1String(known.text) && message.icon == known.icon && message.buttons == known.buttons)
             return true;
     }
     return false;
@@ -78,10 +80,14 @@ const std::array<FilteredBox, 2> FilteredBoxes = {{
     {"frmMFTestMain/txtAge", "[0-9]*"},
 }};
 
-QString boxPath(const QLineEdit* box, const frmMDI& mainWindow)
+// The box as "window/box": the test window it lies in and its own name.
+QString boxPath(const QLineEdit* box)
 {
-    const QString path = controlPath(box, mainWindow);
-    return path.section(QLatin1Char('/'), 0, 0) + QLatin1Char('/') + path.section(QLatin1Char('/'), -1);
+    for (const QWidget* widget = box; widget; widget = widget->parentWidget()) {
+        if (qobject_cast<const TestWindow*>(widget))
+            return widget->objectName() + QLatin1Char('/') + box->objectName();
+    }
+    return box->objectName();
 }
 
 } // namespace
@@ -149,7 +155,7 @@ QStringList ProgramInvariants::brokenFilters(const frmMDI& mainWindow) const
     QStringList broken;
     for (const QLineEdit* box : mainWindow.findChildren<QLineEdit*>()) {
         for (const FilteredBox& filtered : FilteredBoxes) {
-            if (boxPath(box, mainWindow) != QLatin1String(filtered.path))
+            if (boxPath(box) != QLatin1String(filtered.path))
                 continue;
             const QRegularExpression allowed(QRegularExpression::anchoredPattern(QLatin1String(filtered.allowed)));
             if (!allowed.match(box->text()).hasMatch())

@@ -19,6 +19,8 @@ public:
 
     // The invariants that do not hold now, each as "what: why"; empty when all hold.
     QStringList broken(const frmMDI& mainWindow);
+    // Start-up may store its date and take its lock: the files as they are now are the program's.
+    void takeFilesAsTheyAre() { m_filesAtStart = watchedFiles(); }
 
 private:
     QStringList brokenWindows(const frmMDI& mainWindow) const;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -19,7 +20,7 @@ namespace {
 QString keyName(const UserEvent& event)
 {
     if (event.character)
-        return QStringLiteral("'%1'").arg(QLatin1Char(event.character));
+        return QKeySequence(event.modifiers).toString() + QStringLiteral("'%1'").arg(QLatin1Char(event.character));
     return QKeySequence(event.key | event.modifiers).toString();
 }
 
@@ -113,6 +114,34 @@ EventOutcome chooseMenuItem(const UserEvent& event, frmMDI& mainWindow)
     return {};
 }
 
+// Opens the menu of that mnemonic from the keyboard, goes down the steps and presses Enter on
+// the item there, as a keyboard user does.
+EventOutcome walkMenu(const UserEvent& event, frmMDI& mainWindow)
+{
+    EventOutcome outcome;
+    QTest::keyClick(&mainWindow, event.character, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    if (!menu)
+        return outcome;
+    for (int step = 0; step < event.steps; ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    QTimer answerer;
+    answerer.setSingleShot(true);
+    QObject::connect(&answerer, &QTimer::timeout,
+                     [&outcome, answer = event.aboutAnswer] { answerAboutBox(answer, outcome); });
+    answerer.start(0);
+    QTest::keyClick(menu, Qt::Key_Return);
+    outcome.closedMainWindow = !mainWindow.isVisible();
+    return outcome;
+}
+
+void commitText(const UserEvent& event, frmMDI& mainWindow)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(event.text);
+    QApplication::sendEvent(keyboardTarget(mainWindow), &commit);
+}
+
 EventOutcome closeWindow(const UserEvent& event, frmMDI& mainWindow)
 {
     if (event.target == mainWindow.objectName()) {
@@ -139,6 +168,12 @@ QString UserEvent::describe() const
     case Kind::ChooseEntry: return QStringLiteral("%1 in %2").arg(keyName(*this), target);
     case Kind::MenuItem:
         return QStringLiteral("menu %1 (About box answered: %2)").arg(target, aboutAnswerName(aboutAnswer));
+    case Kind::WalkMenu:
+        return QStringLiteral("Alt+%1, %2 times down, Enter (About box answered: %3)")
+            .arg(QLatin1Char(character))
+            .arg(steps)
+            .arg(aboutAnswerName(aboutAnswer));
+    case Kind::InputText: return QStringLiteral("input method commits \"%1\"").arg(text);
     case Kind::CloseWindow: return QStringLiteral("close box of %1").arg(target);
     }
     return {};
@@ -160,6 +195,8 @@ EventOutcome perform(const UserEvent& event, frmMDI& mainWindow)
         }
         return {};
     case UserEvent::Kind::MenuItem: return chooseMenuItem(event, mainWindow);
+    case UserEvent::Kind::WalkMenu: return walkMenu(event, mainWindow);
+    case UserEvent::Kind::InputText: commitText(event, mainWindow); return {};
     case UserEvent::Kind::CloseWindow: return closeWindow(event, mainWindow);
     }
     return {};

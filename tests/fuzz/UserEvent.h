@@ -15,6 +15,8 @@ struct UserEvent {
         Key, // a key typed into whatever has the keyboard focus
         ChooseEntry, // the next or previous entry of a drop-down list, by keyboard
         MenuItem, // an item of the menus in the menu bar
+        WalkMenu, // a menu opened by its mnemonic, walked down with the arrow keys, its item chosen with Enter
+        InputText, // text an input method commits to whatever has the keyboard focus
         CloseWindow, // the close box of a window
     };
 
@@ -31,6 +33,8 @@ struct UserEvent {
     QString target;
     Qt::Key key = Qt::Key_unknown;
     char character = 0;
+    int steps = 0; // of a menu walked
+    QString text; // of an input method
     Qt::KeyboardModifiers modifiers;
     AboutAnswer aboutAnswer = AboutAnswer::Ok;
 

@@ -288,6 +288,16 @@ void TestMFWindow::ageBoxTakesOnlyDigits_data()
     paste.addKeyClicks(QStringLiteral("6"));
     paste.addKeyClick(Qt::Key_V, Qt::ControlModifier);
     QTest::newRow("ctrl+v") << paste << "6" << 1;
+
+    QTestEventList alt;
+    alt.addKeyClick(Qt::Key_Q, Qt::AltModifier);
+    alt.addKeyClicks(QStringLiteral("5"));
+    QTest::newRow("Alt with a letter") << alt << "5" << 0;
+
+    QTestEventList altGr;
+    altGr.addKeyClick('q', Qt::ControlModifier | Qt::AltModifier);
+    altGr.addKeyClick('7', Qt::ControlModifier | Qt::AltModifier);
+    QTest::newRow("AltGr") << altGr << "7" << 1;
 }
 
 void TestMFWindow::ageBoxTakesOnlyDigits()
