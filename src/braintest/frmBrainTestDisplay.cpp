@@ -10,6 +10,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/Panels.h"
 
 #include <QAction>
 #include <QFrame>
@@ -137,7 +138,7 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     Label61->setWordWrap(true);
     buildQuestionPanel();
     buildResultPanel();
-    fraQuestion->raise();
+    panels::bringToFront(fraQuestion, {fraQuestion, fraResult});
 
     const int stripButtonTop = StripTop + (StripHeight - 495) / 2;
     const int exitLeft = ClientWidth - Margin - StripButtonWidth;
@@ -202,6 +203,9 @@ void frmBrainTestDisplay::buildResultPanel()
     fraLeftBrainResponsible = newExplanationPanel("fraLeftBrainResponsible", "The Left Brain is Responsible for",
                                                   fraResult);
     Label19 = addPhrases(fraLeftBrainResponsible, LeftBrainPhrases)[Label19Line];
+    // As designed, the left brain's panel lies over the right brain's until a verdict brings one
+    // forward; on a tie the user switches with the two buttons below.
+    showExplanation(fraLeftBrainResponsible);
     Label19->setObjectName(QStringLiteral("Label19"));
 
     constexpr int buttonTop = ExplanationTop + ExplanationHeight + 60;
@@ -221,7 +225,7 @@ void frmBrainTestDisplay::showQuestion()
     optAnswerOne->setText(BrainAnswerCaptions[2 * BrainQuestionIndex]);
     optAnswerTwo->setText(BrainAnswerCaptions[2 * BrainQuestionIndex + 1]);
     clearOptions({optAnswerOne, optAnswerTwo});
-    fraQuestion->raise();
+    panels::bringToFront(fraQuestion, {fraQuestion, fraResult});
 }
 
 bool frmBrainTestDisplay::recordChosenAnswer()
@@ -268,14 +272,14 @@ void frmBrainTestDisplay::showVerdict()
     const BrainVerdict verdict = ScoreBrainTest();
     lblAnswer->setText(brainVerdictText(verdict));
     switch (verdict) {
-    case BrainVerdict::RightDominant: fraRightBrainResponsible->raise(); break;
-    case BrainVerdict::LeftDominant: fraLeftBrainResponsible->raise(); break;
+    case BrainVerdict::RightDominant: showExplanation(fraRightBrainResponsible); break;
+    case BrainVerdict::LeftDominant: showExplanation(fraLeftBrainResponsible); break;
     case BrainVerdict::BothEqual:
         cmdRightBrainResponsible->show();
         cmdLeftBrainResponsible->show();
         break;
     }
-    fraResult->raise();
+    panels::bringToFront(fraResult, {fraQuestion, fraResult});
 }
 
 void frmBrainTestDisplay::showNoAnswerMessage()
@@ -294,12 +298,17 @@ void frmBrainTestDisplay::cmdPrevious_Click()
 
 void frmBrainTestDisplay::cmdRightBrainResponsible_Click()
 {
-    fraRightBrainResponsible->raise();
+    showExplanation(fraRightBrainResponsible);
 }
 
 void frmBrainTestDisplay::cmdLeftBrainResponsible_Click()
 {
-    fraLeftBrainResponsible->raise();
+    showExplanation(fraLeftBrainResponsible);
+}
+
+void frmBrainTestDisplay::showExplanation(QGroupBox* panel)
+{
+    panels::bringToFront(panel, {fraRightBrainResponsible, fraLeftBrainResponsible});
 }
 
 void frmBrainTestDisplay::cmdBack_Click()

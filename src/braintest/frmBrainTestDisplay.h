@@ -52,6 +52,8 @@ public:
 private:
     void buildQuestionPanel();
     void buildResultPanel();
+    // Shows one of the two explanation panels, in place of the other.
+    void showExplanation(QGroupBox* panel);
     // The chosen answer goes into the run; false, after telling the user, when none is chosen.
     bool recordChosenAnswer();
 

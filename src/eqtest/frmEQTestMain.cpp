@@ -7,6 +7,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/Panels.h"
 
 #include <QAction>
 #include <QFrame>
@@ -159,8 +160,7 @@ void frmEQTestMain::buildResultPanel()
 
 void frmEQTestMain::bringToFront(QFrame* panel)
 {
-    for (QFrame* each : {fraMain, fraQuestion, fraResult})
-        each->setVisible(each == panel);
+    panels::bringToFront(panel, {fraMain, fraQuestion, fraResult});
 }
 
 bool frmEQTestMain::IsNameEntered()

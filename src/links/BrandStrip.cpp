@@ -3,6 +3,7 @@
 #include "links/modHelp.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/Panels.h"
 
 namespace {
 
@@ -33,7 +34,8 @@ BrandStrip::BrandStrip(const char* objectName, QWidget* parent)
 {
     setObjectName(QString::fromLatin1(objectName));
     look::setBackground(this, look::StripBlue);
-    lblFullBrand->raise();
+    // The co-branding offer lies under the fully-branded one, where nobody can reach it.
+    panels::bringToFront(lblFullBrand, {lblCobrand, lblFullBrand});
 }
 
 void BrandStrip::resizeEvent(QResizeEvent* event)

@@ -8,13 +8,13 @@
 #include "widgets/KeyPressTextBox.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/Panels.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStackedWidget>
 
 using namespace controls;
 
@@ -74,7 +74,7 @@ frmMFTestMain::frmMFTestMain()
     : TestWindow(TestWindowId::MFTestMain, "frmMFTestMain", QStringLiteral("Zelt Masculine Feminine Test"), Menus,
                  QSize(look::px(ClientWidth), look::px(ClientHeight)))
     , Label61(newForumBanner(clientArea()))
-    , pages(new QStackedWidget(clientArea()))
+    , pages(new QWidget(clientArea()))
     , fraFullBrand(new BrandStrip("fraFullBrand", clientArea()))
 {
     look::setBackground(clientArea(), WindowBlue);
@@ -95,9 +95,9 @@ frmMFTestMain::frmMFTestMain()
 
 void frmMFTestMain::buildDetailsPage()
 {
-    fraDetails = new QWidget;
+    fraDetails = new QWidget(pages);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
-    pages->addWidget(fraDetails);
+    fraDetails->setGeometry(pages->rect());
 
     const QFont rowFont = look::verdana(9, true);
     const std::array<const char*, 3> rowCaptions = {"Enter Name", "Enter Age", "Select Gender"};
@@ -140,9 +140,9 @@ void frmMFTestMain::buildDetailsPage()
 
 void frmMFTestMain::buildQuestionPage()
 {
-    fraQuestion = new QWidget;
+    fraQuestion = new QWidget(pages);
     fraQuestion->setObjectName(QStringLiteral("fraQuestion"));
-    pages->addWidget(fraQuestion);
+    fraQuestion->setGeometry(pages->rect());
 
     lblQuestioNo = newLabel(QStringLiteral("lblQuestioNo"), QString(), fraQuestion,
                             look::px(TextLeft, 300, TextWidth, 375), look::verdana(10, true), HighlightText);
@@ -160,9 +160,9 @@ void frmMFTestMain::buildQuestionPage()
 
 void frmMFTestMain::buildResultPage()
 {
-    fraResult = new QWidget;
+    fraResult = new QWidget(pages);
     fraResult->setObjectName(QStringLiteral("fraResult"));
-    pages->addWidget(fraResult);
+    fraResult->setGeometry(pages->rect());
 
     lblResult[3] = newLabel(QStringLiteral("lblResult_3"), QString::fromLatin1(ResultIntroduction), fraResult,
                             look::px(TextLeft, 240, TextWidth, 750), look::verdana(9, true));
@@ -253,5 +253,5 @@ void frmMFTestMain::showQuestion()
 
 void frmMFTestMain::bringToFront(QWidget* page)
 {
-    pages->setCurrentWidget(page);
+    panels::bringToFront(page, {fraDetails, fraQuestion, fraResult});
 }

@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QStackedWidget;
 
 // The window in which one person takes the Masculine Feminine Test: the details page asks for
 // a name, an age and a sex, the question page walks through the twenty questions, and the
@@ -27,7 +26,7 @@ public:
     void ShowMFResult(const qint16& score);
 
     MouseLabel* Label61;
-    QStackedWidget* pages;
+    QWidget* pages;
 
     QWidget* fraDetails;
     std::array<QLabel*, 5> lblLabel;

@@ -10,8 +10,10 @@
 #include "shell/frmMDI.h"
 #include "widgets/MouseLabel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -109,6 +111,9 @@ QStringList FuzzedProgram::startUp(int start)
     m_mainWindow = StartUp(*m_lock);
     if (!m_mainWindow)
         return {QStringLiteral("start-up: the only copy did not start")};
+    const auto closingCommand = [this] { m_closingCommandUsed = true; };
+    QObject::connect(m_mainWindow->menus.mnuExit, &QAction::triggered, closingCommand);
+    QObject::connect(m_mainWindow->cmdMdiExit, &QPushButton::clicked, closingCommand);
     if (!QTest::qWaitForWindowActive(m_mainWindow.get()))
         qWarning("the main window did not become active");
     const QStringList shown = m_messages.texts().mid(messagesBefore);
@@ -176,7 +181,10 @@ QString FuzzedProgram::checkAfter(const UserEvent& event, const EventOutcome& ou
         popup->close();
 
     const bool running = frmMDI::current() == m_mainWindow.get() && m_mainWindow->isVisible();
-    if (outcome.closedMainWindow) {
+    // Keys can reach a closing command too: File, E&xit by its mnemonics, say.
+    const bool closed = outcome.closedMainWindow || m_closingCommandUsed;
+    m_closingCommandUsed = false;
+    if (closed) {
         if (running || !shownTestWindows(*m_mainWindow).isEmpty())
             broken.append(QStringLiteral("closing: the main window's closing command left it open"));
         broken += m_invariants.broken(*m_mainWindow).filter(QStringLiteral("files:"));

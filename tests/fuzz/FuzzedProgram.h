@@ -62,6 +62,7 @@ private:
     std::unique_ptr<platform::SingleInstanceLock> m_lock;
     std::unique_ptr<frmMDI> m_mainWindow;
     QStringList m_startProblems;
+    bool m_closingCommandUsed = false;
     FuzzReach m_reach;
 };
 

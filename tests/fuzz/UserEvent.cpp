@@ -120,6 +120,8 @@ EventOutcome walkMenu(const UserEvent& event, frmMDI& mainWindow)
 {
     EventOutcome outcome;
     QTest::keyClick(&mainWindow, event.character, Qt::AltModifier);
+    // The menu bar may open its menu from its event loop.
+    QCoreApplication::processEvents();
     QWidget* menu = QApplication::activePopupWidget();
     if (!menu)
         return outcome;
