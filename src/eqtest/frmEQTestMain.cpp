@@ -165,7 +165,7 @@ void frmEQTestMain::bringToFront(QFrame* panel)
 
 bool frmEQTestMain::IsNameEntered()
 {
-    if (!txtName->text().trimmed().isEmpty())
+    if (!withoutOuterSpaces(txtName->text()).isEmpty())
         return true;
     platform::showMessage(this,
                           {QStringLiteral("Please Enter Your Name"), platform::MessageIcon::Critical,

@@ -191,13 +191,13 @@ void frmMFTestMain::ShowMFResult(const qint16& score)
 
 void frmMFTestMain::cmdTest_Click()
 {
-    const QString name = txtName->text().trimmed();
+    const QString name = withoutOuterSpaces(txtName->text());
     if (name.isEmpty()) {
         showCriticalMessage(this, "Please enter name");
         txtName->setFocus();
         return;
     }
-    const QString age = txtAge->text().trimmed();
+    const QString age = withoutOuterSpaces(txtAge->text());
     if (age.isEmpty()) {
         showCriticalMessage(this, "Please enter age");
         txtAge->setFocus();

@@ -6,6 +6,22 @@
 #include <QAction>
 #include <QCloseEvent>
 
+namespace {
+
+// Each test window shows its test's icon, the one beside the test's button in the main window.
+QString pictureOf(TestWindowId id)
+{
+    switch (id) {
+    case TestWindowId::BrainTestMain:
+    case TestWindowId::BrainTestDisplay: return QStringLiteral("braintest");
+    case TestWindowId::EQTestMain: return QStringLiteral("eqtest");
+    case TestWindowId::MFTestMain: return QStringLiteral("mftest");
+    }
+    return QStringLiteral("program");
+}
+
+} // namespace
+
 TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& caption, const MenuDesign& menuDesign,
                        QSize clientSize)
     : menus(this, menuDesign)
@@ -14,7 +30,7 @@ TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& c
     , m_clientArea(new QWidget)
 {
     setObjectName(QString::fromLatin1(objectName));
-    setWindowIcon(look::programIcon());
+    setWindowIcon(look::pictureIcon(pictureOf(id)));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

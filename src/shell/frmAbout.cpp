@@ -6,6 +6,7 @@
 #include "widgets/MouseLabel.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -54,6 +55,9 @@ frmAbout::frmAbout(QWidget* owner)
     setModal(true);
     look::setBackground(this, Qt::black);
     setFixedSize(look::px(6750), look::px(3870));
+    // Centred on the screen, wherever its owner is.
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

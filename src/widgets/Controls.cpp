@@ -2,6 +2,7 @@
 
 #include "widgets/CommandButton.h"
 #include "widgets/Look.h"
+#include "widgets/OptionButton.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -33,13 +34,24 @@ QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent
 QRadioButton* newOption(const QString& objectName, const QString& caption, QWidget* parent, const QRect& geometry,
                         const QFont& font, const QColor& colour)
 {
-    auto* option = new QRadioButton(caption, parent);
+    auto* option = new OptionButton(caption, parent);
     option->setObjectName(objectName);
     option->setGeometry(geometry);
     option->setFont(font);
     look::setTextColour(option, colour);
     look::setEntryColours(option, White, Qt::black);
     return option;
+}
+
+QString withoutOuterSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
 }
 
 void clearOptions(std::initializer_list<QRadioButton*> options)

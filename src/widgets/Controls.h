@@ -22,9 +22,12 @@ CommandButton* newButton(const char* objectName, const char* caption, QWidget* p
 // A plain-text label that wraps its text.
 QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent, const QRect& geometry,
                  const QFont& font, const QColor& colour = White);
-// An option button with a light circle and a caption in the colour.
+// An option button with a light circle and a caption in the colour, chosen by the arrow keys too.
 QRadioButton* newOption(const QString& objectName, const QString& caption, QWidget* parent, const QRect& geometry,
                         const QFont& font, const QColor& colour);
+// The text without the spaces before and after it; other white space stays, as in the names the
+// tests ask for.
+QString withoutOuterSpaces(const QString& text);
 // Clears every option of a group, which the user alone cannot do.
 void clearOptions(std::initializer_list<QRadioButton*> options);
 

@@ -134,9 +134,17 @@ void setButtonColours(QWidget* button, const QColor& face, const QColor& text)
 
 QIcon programIcon()
 {
-    // One icon for every window, so each size of it is drawn once and reused.
-    static const QIcon program(new PictureIconEngine(QStringLiteral("program")));
-    return program;
+    return pictureIcon(QStringLiteral("program"));
+}
+
+QIcon pictureIcon(const QString& resourceName)
+{
+    // One icon of each picture for every window, so each size of it is drawn once and reused.
+    static std::map<QString, QIcon> icons;
+    auto icon = icons.find(resourceName);
+    if (icon == icons.end())
+        icon = icons.emplace(resourceName, QIcon(new PictureIconEngine(resourceName))).first;
+    return icon->second;
 }
 
 QPixmap iconPixmap(const QString& resourceName, QSize size, qreal ratio)

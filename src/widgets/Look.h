@@ -45,6 +45,8 @@ void setButtonColours(QWidget* button, const QColor& face, const QColor& text = 
 
 // The program's icon, drawn at each size a window asks for.
 QIcon programIcon();
+// The icon of one of our pictures ("braintest", say), drawn at each size a window asks for.
+QIcon pictureIcon(const QString& resourceName);
 // The icon drawn at that size in logical pixels, for a screen of that device pixel ratio.
 QPixmap iconPixmap(const QString& resourceName, QSize size, qreal ratio);
 // The pointing hand shown over every link.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -78,6 +79,10 @@ private slots:
     void brainTest();
     void emotionalQuotientTest();
     void masculineFeminineTest();
+    void arrowsChooseInEveryOptionGroup_data();
+    void arrowsChooseInEveryOptionGroup();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 
 private:
     void launch(int button);
@@ -186,6 +191,72 @@ void TestKeyboard::masculineFeminineTest()
     press(Qt::Key_Space);
     QCOMPARE(focused()->objectName(), QStringLiteral("txtName"));
     QCOMPARE(modMaleFemaleTest::MFScore, qint16(8));
+}
+
+Q_DECLARE_METATYPE(TestWindowId)
+
+void TestKeyboard::arrowsChooseInEveryOptionGroup_data()
+{
+    QTest::addColumn<TestWindowId>("window");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("sex of the Brain Test") << TestWindowId::BrainTestMain << "optMale"
+                                           << "optFemale";
+    QTest::newRow("Brain Test answers") << TestWindowId::BrainTestDisplay << "optAnswerOne"
+                                        << "optAnswerTwo";
+    QTest::newRow("EQ scale") << TestWindowId::EQTestMain << "optAnswerChoice_0"
+                              << "optAnswerChoice_1";
+    QTest::newRow("MF answers") << TestWindowId::MFTestMain << "optOption1"
+                                << "optOption2";
+}
+
+// As on Windows, an arrow key in a group of options moves to the next option and selects it, also
+// when none was selected yet.
+void TestKeyboard::arrowsChooseInEveryOptionGroup()
+{
+    QFETCH(TestWindowId, window);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    m_mainWindow->OpenTest(window);
+    TestWindow* test = m_mainWindow->loadedTestWindow(window);
+    auto* one = control<QRadioButton>(test, first);
+    auto* two = control<QRadioButton>(test, second);
+    // Each group as it is before a first answer: nothing chosen.
+    for (QRadioButton* option : {one, two})
+        option->setAutoExclusive(false), option->setChecked(false), option->setAutoExclusive(true);
+    one->parentWidget()->setVisible(true);
+    one->setFocus(Qt::TabFocusReason);
+    QCOMPARE(focused(), one);
+
+    press(Qt::Key_Down);
+    QCOMPARE(focused(), two);
+    QVERIFY(two->isChecked());
+    press(Qt::Key_Up);
+    QCOMPARE(focused(), one);
+    QVERIFY(one->isChecked());
+    QVERIFY(!two->isChecked());
+}
+
+void TestKeyboard::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<TestWindowId>("window");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("EQ Test's start button") << TestWindowId::EQTestMain << "cmdStartTest";
+    QTest::newRow("MF Test's start button") << TestWindowId::MFTestMain << "cmdTest";
+    QTest::newRow("Brain Test's Exit") << TestWindowId::BrainTestMain << "cmdExit";
+}
+
+void TestKeyboard::enterPressesTheFocusedButton()
+{
+    QFETCH(TestWindowId, window);
+    QFETCH(QString, button);
+    m_mainWindow->OpenTest(window);
+    auto* pressed = control<QPushButton>(m_mainWindow->loadedTestWindow(window), button);
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    pressed->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    QCOMPARE(clicks.size(), 1);
+    m_messages->messages.clear();
 }
 
 QTEST_MAIN(TestKeyboard)

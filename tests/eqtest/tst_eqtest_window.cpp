@@ -237,6 +237,8 @@ void TestEQWindow::anyOtherNameStartsOnTheFirstStatement_data()
     QTest::newRow("digits and punctuation") << "R2-D2, 3.0!";
     QTest::newRow("inner spaces") << "Anna Maria van Dijk";
     QTest::newRow("long") << QString(300, 'x');
+    // Only spaces are trimmed from a name; other white space is a name of its own.
+    QTest::newRow("a no-break space") << QString(QChar(0x00A0));
 }
 
 void TestEQWindow::anyOtherNameStartsOnTheFirstStatement()

@@ -362,6 +362,10 @@ void TestMFWindow::startNeedsNameAndAge_data()
                                                << ""
                                                << "Please enter age"
                                                << "txtAge";
+    // Only spaces are trimmed from a name; other white space is a name of its own.
+    QTest::newRow("a no-break space for a name, no age") << QString(QChar(0x00A0)) << ""
+                                                         << "Please enter age"
+                                                         << "txtAge";
 }
 
 void TestMFWindow::startNeedsNameAndAge()

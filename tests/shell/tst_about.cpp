@@ -49,6 +49,7 @@ private slots:
     void linksOpenTheirPageAndLeaveItOpen_data();
     void linksOpenTheirPageAndLeaveItOpen();
     void ownerWaitsWhileItIsOpen();
+    void opensCentredOnTheScreenWhereverItsOwnerIs();
     void programIconIsDrawnAtEachSizeAskedFor_data();
     void programIconIsDrawnAtEachSizeAskedFor();
     void programIconOfNoSizeIsEmpty();
@@ -149,6 +150,20 @@ void TestAbout::ownerWaitsWhileItIsOpen()
         returnedEarly = false;
     });
     QVERIFY(!returnedEarly);
+}
+
+void TestAbout::opensCentredOnTheScreenWhereverItsOwnerIs()
+{
+    m_owner->setGeometry(10, 10, 200, 150);
+    const QPoint screenCentre = m_owner->screen()->availableGeometry().center();
+    QPoint centre;
+    closesAfter(m_owner.get(), [&](frmAbout* about) {
+        centre = about->geometry().center();
+        about->reject();
+    });
+    // Give or take the window frame's few pixels.
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 6,
+             qPrintable(QStringLiteral("centred at %1,%2").arg(centre.x()).arg(centre.y())));
 }
 
 void TestAbout::programIconIsDrawnAtEachSizeAskedFor_data()

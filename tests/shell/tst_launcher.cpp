@@ -63,6 +63,8 @@ private slots:
     void labelsThatAreNoTestOnlyUnload_data();
     void labelsThatAreNoTestOnlyUnload();
     void launchDiscardsTheOpenTestAndStartsFresh();
+    void eachTestWindowShowsItsTestsIcon_data();
+    void eachTestWindowShowsItsTestsIcon();
     void loadedWindowIsPlacedWithItsFrame();
     void unloadGoesThroughEveryTestWindowInOrder();
     void unloadingATestWindowBringsBackTheLauncher();
@@ -199,6 +201,26 @@ void TestLauncher::menuBarShowsTheMenusOfTheTestOnScreen()
 
     test->close();
     QCOMPARE(menuBarEntries(), m_mainWindow->menus.menuBarActions());
+}
+
+void TestLauncher::eachTestWindowShowsItsTestsIcon_data()
+{
+    QTest::addColumn<TestWindowId>("window");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("Brain Test") << TestWindowId::BrainTestMain << "braintest";
+    QTest::newRow("Brain Test questions") << TestWindowId::BrainTestDisplay << "braintest";
+    QTest::newRow("EQ Test") << TestWindowId::EQTestMain << "eqtest";
+    QTest::newRow("MF Test") << TestWindowId::MFTestMain << "mftest";
+}
+
+// The icon in a test window's title bar is its test's, the one beside its button in the main window.
+void TestLauncher::eachTestWindowShowsItsTestsIcon()
+{
+    QFETCH(TestWindowId, window);
+    QFETCH(QString, picture);
+    const QImage shown = m_mainWindow->loadTestWindow(window)->windowIcon().pixmap(16).toImage();
+    QCOMPARE(shown, look::pictureIcon(picture).pixmap(16).toImage());
+    QVERIFY(shown != look::programIcon().pixmap(16).toImage());
 }
 
 QTEST_MAIN(TestLauncher)
