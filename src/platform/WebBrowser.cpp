@@ -1,8 +1,10 @@
 #include "platform/WebBrowser.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+
+// shellapi.h needs the declarations of windows.h before it.
+#include <shellapi.h>
 #else
 #include <QDesktopServices>
 #include <QUrl>
