@@ -6,13 +6,16 @@
 #include "links/BrandStrip.h"
 #include "links/modHelp.h"
 #include "platform/MessageBox.h"
+#include "widgets/Announcer.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -138,6 +141,7 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     Label61->setWordWrap(true);
     buildQuestionPanel();
     buildResultPanel();
+    announcer = new Announcer(clientArea());
     panels::bringToFront(fraQuestion, {fraQuestion, fraResult});
 
     const int stripButtonTop = StripTop + (StripHeight - 495) / 2;
@@ -176,10 +180,11 @@ void frmBrainTestDisplay::buildQuestionPanel()
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = newLabel("Label3", QStringLiteral("Your Answer"), fraQuestion, look::px(Margin, 1680, textWidth, 330),
                       heading, White);
-    optAnswerOne = newOption("optAnswerOne", QString(), fraQuestion,
-                             look::px(2 * Margin, 2100, textWidth - Margin, 375), look::verdana(9, true), Green);
-    optAnswerTwo = newOption("optAnswerTwo", QString(), fraQuestion,
-                             look::px(2 * Margin, 2580, textWidth - Margin, 375), look::verdana(9, true), Green);
+    answers = new OptionGroup(look::px(2 * Margin, 2100, textWidth - Margin, 855), fraQuestion);
+    optAnswerOne = newOption("optAnswerOne", QString(), answers, look::px(0, 0, textWidth - Margin, 375),
+                             look::verdana(9, true), Green);
+    optAnswerTwo = newOption("optAnswerTwo", QString(), answers, look::px(0, 480, textWidth - Margin, 375),
+                             look::verdana(9, true), Green);
 
     constexpr int buttonWidth = 2100;
     constexpr int buttonTop = 3960;
@@ -226,6 +231,7 @@ void frmBrainTestDisplay::showQuestion()
     optAnswerTwo->setText(BrainAnswerCaptions[2 * BrainQuestionIndex + 1]);
     clearOptions({optAnswerOne, optAnswerTwo});
     panels::bringToFront(fraQuestion, {fraQuestion, fraResult});
+    answers->askQuestion(BrainQuestions[BrainQuestionIndex], optAnswerOne);
 }
 
 bool frmBrainTestDisplay::recordChosenAnswer()
@@ -280,6 +286,11 @@ void frmBrainTestDisplay::showVerdict()
         break;
     }
     panels::bringToFront(fraResult, {fraQuestion, fraResult});
+    const bool tie = verdict == BrainVerdict::BothEqual;
+    (tie ? cmdRightBrainResponsible : Command1)->setFocus();
+    const QGroupBox* explanation = fraRightBrainResponsible->isVisible() ? fraRightBrainResponsible
+                                                                         : fraLeftBrainResponsible;
+    announcer->announce(tie ? lblAnswer->text() : lblAnswer->text() + QStringLiteral(". ") + explanation->title());
 }
 
 void frmBrainTestDisplay::showNoAnswerMessage()

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class Announcer;
 class BrandStrip;
 class CommandButton;
 class MouseLabel;
@@ -11,6 +12,7 @@ class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class OptionGroup;
 class QRadioButton;
 
 // The Brain Test's question window: the twenty questions one at a time with their two answers,
@@ -30,6 +32,10 @@ public:
     QLabel* Label4;
     QLabel* lblQuestion;
     QLabel* Label3;
+    // Tells a screen reader the verdict as it appears.
+    Announcer* announcer;
+    // The two answers, in a group named by the question.
+    OptionGroup* answers;
     QRadioButton* optAnswerOne;
     QRadioButton* optAnswerTwo;
     CommandButton* cmdPrevious;

@@ -3,10 +3,12 @@
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "links/BrandStrip.h"
 #include "platform/MessageBox.h"
+#include "widgets/Announcer.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
 
 #include <QAction>
@@ -74,6 +76,7 @@ frmEQTestMain::frmEQTestMain()
     buildIntroduction();
     buildStatementPanel();
     buildResultPanel();
+    announcer = new Announcer(clientArea());
 
     fraFullBrand = new BrandStrip("fraFullBrand", clientArea());
     fraFullBrand->setGeometry(look::px(0, ClientHeight - BrandStripHeight, ClientWidth, BrandStripHeight));
@@ -125,10 +128,10 @@ void frmEQTestMain::buildStatementPanel()
     Label1 = newText("Label1", QStringLiteral("Select One of the following options."), fraQuestion,
                      look::px(TextMargin, 1080, TextWidth, 285), Qt::AlignCenter);
 
+    choices = new OptionGroup(look::px(1200, 1410, 4290, 4 * 360 + 330), fraQuestion);
     for (qint16 index = 0; index < eq::ChoiceCount; ++index) {
         QRadioButton* choice = newOption(QStringLiteral("optAnswerChoice_%1").arg(index), eq::choiceCaption(index),
-                                         fraQuestion, look::px(1200, 1410 + index * 360, 0, 330), look::verdana(8.25),
-                                         White);
+                                         choices, look::px(0, index * 360, 0, 330), look::verdana(8.25), White);
         // Sized to its caption, so that a click anywhere on the control chooses it.
         choice->resize(choice->sizeHint().width(), choice->height());
         optAnswerChoice[index] = choice;
@@ -181,10 +184,14 @@ void frmEQTestMain::ShowCurrentStatement()
         ShowEQResult();
         bringToFront(fraResult);
         cmdBack->setFocus();
+        announcer->announce(lblResult[0]->text() + QStringLiteral(". ") + lblResult[1]->text());
         return;
     }
     lblQuestionNo->setText(QStringLiteral("Question %1 of 15").arg(eq::EQQuestionIndex + 1));
     lblQuestion->setText(eq::EQStatements[eq::EQQuestionIndex]);
+    if (fraQuestion->isVisible())
+        choices->askQuestion(lblQuestionNo->text() + QStringLiteral(". ") + lblQuestion->text(), optAnswerChoice[0],
+                             OptionGroup::Captions::Unspoken);
 }
 
 void frmEQTestMain::ShowEQResult()
@@ -199,9 +206,8 @@ void frmEQTestMain::cmdStartTest_Click()
     if (!IsNameEntered())
         return;
     eq::resetRun();
-    ShowCurrentStatement();
     bringToFront(fraQuestion);
-    optAnswerChoice[0]->setFocus();
+    ShowCurrentStatement();
 }
 
 void frmEQTestMain::cmdNext_Click()

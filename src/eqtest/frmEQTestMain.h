@@ -4,8 +4,10 @@
 
 #include <array>
 
+class Announcer;
 class BrandStrip;
 class MouseLabel;
+class OptionGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -40,6 +42,8 @@ public:
     QLabel* lblQuestionNo;
     QLabel* lblQuestion;
     QLabel* Label1;
+    // The five answers, in a group named by the statement.
+    OptionGroup* choices;
     std::array<QRadioButton*, 5> optAnswerChoice;
     QPushButton* cmdNext;
 
@@ -49,6 +53,8 @@ public:
     QPushButton* cmdBack;
 
     BrandStrip* fraFullBrand;
+    // Tells a screen reader the band as it appears.
+    Announcer* announcer;
 
 private:
     void buildIntroduction();

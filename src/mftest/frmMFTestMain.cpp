@@ -3,11 +3,13 @@
 #include "links/BrandStrip.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "platform/MessageBox.h"
+#include "widgets/Announcer.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyPressTextBox.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
 
 #include <QAction>
@@ -85,6 +87,7 @@ frmMFTestMain::frmMFTestMain()
     buildDetailsPage();
     buildQuestionPage();
     buildResultPage();
+    announcer = new Announcer(clientArea());
     connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
 
     cboSex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
@@ -149,10 +152,11 @@ void frmMFTestMain::buildQuestionPage()
     lblQuestion = newLabel(QStringLiteral("lblQuestion"), QString(), fraQuestion,
                            look::px(TextLeft, 900, TextWidth, 900), look::verdana(11, true));
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    optOption1 = newOption(QStringLiteral("optOption1"), QString(), fraQuestion,
-                           look::px(1200, 2100, ClientWidth - 2400, 420), look::verdana(10, true), White);
-    optOption2 = newOption(QStringLiteral("optOption2"), QString(), fraQuestion,
-                           look::px(1200, 2700, ClientWidth - 2400, 420), look::verdana(10, true), White);
+    answers = new OptionGroup(look::px(1200, 2100, ClientWidth - 2400, 1020), fraQuestion);
+    optOption1 = newOption(QStringLiteral("optOption1"), QString(), answers, look::px(0, 0, ClientWidth - 2400, 420),
+                           look::verdana(10, true), White);
+    optOption2 = newOption(QStringLiteral("optOption2"), QString(), answers, look::px(0, 600, ClientWidth - 2400, 420),
+                           look::verdana(10, true), White);
     optOption1->setChecked(true);
     cmdNext = newButton("cmdNext", "Next", fraQuestion, pageButton(2400));
     connect(cmdNext, &QPushButton::clicked, this, &frmMFTestMain::cmdNext_Click);
@@ -204,8 +208,8 @@ void frmMFTestMain::cmdTest_Click()
         return;
     }
     modMaleFemaleTest::startMFRun(name, age, cboSex->currentText());
-    showQuestion();
     bringToFront(fraQuestion);
+    showQuestion();
 }
 
 void frmMFTestMain::cmdNext_Click()
@@ -218,6 +222,8 @@ void frmMFTestMain::cmdNext_Click()
         ShowMFResult(MFScore);
         bringToFront(fraResult);
         cmdMain->setFocus();
+        announcer->announce(lblResult[0]->text() + QStringLiteral(". ") + lblResult[1]->text() + QStringLiteral(". ")
+                            + lblResult[2]->text());
     }
     showQuestion();
 }
@@ -249,6 +255,8 @@ void frmMFTestMain::showQuestion()
     lblQuestion->setText(MFQuestions.at(slot));
     optOption1->setText(MFAnswerOne.at(slot));
     optOption2->setText(MFAnswerTwo.at(slot));
+    if (fraQuestion->isVisible())
+        answers->askQuestion(lblQuestion->text(), optOption1);
 }
 
 void frmMFTestMain::bringToFront(QWidget* page)

@@ -4,9 +4,11 @@
 
 #include <array>
 
+class Announcer;
 class BrandStrip;
 class KeyPressTextBox;
 class MouseLabel;
+class OptionGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,8 @@ public:
     QWidget* fraQuestion;
     QLabel* lblQuestioNo;
     QLabel* lblQuestion;
+    // The two answers, in a group named by the question.
+    OptionGroup* answers;
     QRadioButton* optOption1;
     QRadioButton* optOption2;
     QPushButton* cmdNext;
@@ -47,6 +51,8 @@ public:
     QPushButton* cmdMain;
 
     BrandStrip* fraFullBrand;
+    // Tells a screen reader the verdict as it appears.
+    Announcer* announcer;
 
 private:
     void buildDetailsPage();

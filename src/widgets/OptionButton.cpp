@@ -21,7 +21,7 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
     QList<OptionButton*> group;
     for (QObject* sibling : parentWidget()->children()) {
         auto* option = qobject_cast<OptionButton*>(sibling);
-        if (option && option->isVisible() && option->isEnabled())
+        if (option == this || (option && !option->isHidden() && option->isEnabled()))
             group.append(option);
     }
     const qsizetype count = group.size();

@@ -224,7 +224,9 @@ void TestKeyboard::arrowsChooseInEveryOptionGroup()
     // Each group as it is before a first answer: nothing chosen.
     for (QRadioButton* option : {one, two})
         option->setAutoExclusive(false), option->setChecked(false), option->setAutoExclusive(true);
-    one->parentWidget()->setVisible(true);
+    // The page of the options in front, as when a question is on screen.
+    for (QWidget* page = one; page && !page->isVisible(); page = page->parentWidget())
+        page->show();
     one->setFocus(Qt::TabFocusReason);
     QCOMPARE(focused(), one);
 

@@ -481,6 +481,9 @@ void TestBrainWindows::tieShowsBothPanelButtons()
     QVERIFY(isInFront(rightPanel));
 }
 
+// After the verdict the focus is on OK. Esc, the cancel key, presses "Show My Ability" (now
+// covered) again: each press scores again, recording the last answer once more and counting from
+// zero, and the verdict stays. Enter presses OK.
 void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
 {
     frmBrainTestDisplay* window = startRun();
@@ -488,14 +491,13 @@ void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
     auto* lblAnswer = control<QLabel>(window, "lblAnswer");
     const QString verdict = lblAnswer->text();
     auto* optAnswerTwo = control<QRadioButton>(window, "optAnswerTwo");
-    optAnswerTwo->setFocus();
-    // Each press scores again: it records the last answer once more and counts from zero.
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>(window, "Command1"));
     modBrainTest::BrainUserAnswers[20].clear();
     modBrainTest::BrainRightCount = 0;
     modBrainTest::BrainLeftCount = 0;
 
     for (int press = 0; press < 50; ++press) {
-        QTest::keyClick(QApplication::focusWidget(), press % 2 ? Qt::Key_Return : Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(lblAnswer->text(), verdict);
     }
     QVERIFY(isInFront(control<QWidget>(window, "fraResult")));
@@ -505,6 +507,10 @@ void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
     QCOMPARE(modBrainTest::BrainRightCount, qint16(11));
     QCOMPARE(modBrainTest::BrainLeftCount, qint16(9));
     QVERIFY(m_messages->messages.isEmpty());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!m_main->loadedTestWindow(TestWindowId::BrainTestDisplay));
+    QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(0));
 }
 
 void TestBrainWindows::enterPressesTheButtonThatHasTheFocus()
