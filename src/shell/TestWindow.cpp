@@ -2,6 +2,7 @@
 
 #include "shell/frmAbout.h"
 #include "widgets/Look.h"
+#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,8 +72,10 @@ void TestWindow::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
     // The caption goes on when the window first shows: a sub-window fits its caption to its title
     // bar anew at every change of its size, parent or contents, and these come before.
-    if (windowTitle().isEmpty())
+    if (windowTitle().isEmpty()) {
         setWindowTitle(m_caption);
+        putLinksLastInTabOrder(this);
+    }
     emit shown();
 }
 

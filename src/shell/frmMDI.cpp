@@ -135,6 +135,8 @@ frmMDI::frmMDI()
     // fit, and every control keeps its designed size and place.
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes through the controls, and the area scrolls to the one with the focus.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     m_content = new QWidget(scroller);
     auto* rows = new QVBoxLayout(m_content);
@@ -156,6 +158,7 @@ frmMDI::frmMDI()
     connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
 
     LayOutMainWindow();
+    putLinksLastInTabOrder(this);
 }
 
 // The forum banner across the top, a picture with a link label on it.
@@ -173,6 +176,8 @@ QWidget* frmMDI::newBanner(QWidget* parent)
     look::setTextColour(lblQuorvaneBanner, look::BannerText);
     lblQuorvaneBanner->adjustSize();
     lblQuorvaneBanner->move(0, (Picture6->height() - lblQuorvaneBanner->height()) / 2);
+    // The whole banner is the one Tab stop of the link.
+    lblQuorvaneBanner->setFocusPolicy(Qt::NoFocus);
     return Picture6;
 }
 
@@ -314,8 +319,8 @@ TestWindow* frmMDI::loadTestWindow(TestWindowId id)
     TestWindow* window = factory->second();
     mdiClient->addSubWindow(window);
     m_loaded[id] = window;
-    connect(window, &TestWindow::shown, this, &frmMDI::showMenusOfScreen);
-    connect(window, &TestWindow::hidden, this, &frmMDI::showMenusOfScreen);
+    connect(window, &TestWindow::shown, this, &frmMDI::followScreen);
+    connect(window, &TestWindow::hidden, this, &frmMDI::followScreen);
     connect(window, &TestWindow::unloaded, this, &frmMDI::testWindowUnloaded);
     connect(window, &TestWindow::testWindowWanted, this, &frmMDI::OpenTest);
     window->fitAroundClientArea();
@@ -357,18 +362,30 @@ void frmMDI::testWindowUnloaded(TestWindow* window)
     if (loaded != m_loaded.end() && loaded->second == window)
         m_loaded.erase(loaded);
     picMain->setVisible(true);
-    showMenusOfScreen();
+    followScreen();
+    // The keyboard comes back to the launcher with its first button.
+    if (!testWindowOnScreen())
+        cmdSelectOption[0]->setFocus();
 }
 
-void frmMDI::showMenusOfScreen()
+TestWindow* frmMDI::testWindowOnScreen() const
 {
-    const WindowMenus* shown = &menus;
+    TestWindow* onScreen = nullptr;
     for (const auto& [id, window] : m_loaded) {
         if (window && !window->isHidden())
-            shown = &window->menus;
+            onScreen = window;
     }
+    return onScreen;
+}
+
+void frmMDI::followScreen()
+{
+    const TestWindow* onScreen = testWindowOnScreen();
     menuBar()->clear();
-    menuBar()->addActions(shown->menuBarActions());
+    menuBar()->addActions((onScreen ? onScreen->menus : menus).menuBarActions());
+    // The Brain Test's windows have an "&Exit" of their own: Alt+E presses theirs, rather than
+    // taking turns with the main window's.
+    cmdMdiExit->setShortcut(onScreen ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit->text()));
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)

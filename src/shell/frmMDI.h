@@ -75,8 +75,10 @@ private:
 
     // A test window was unloaded: the launcher panel comes back.
     void testWindowUnloaded(TestWindow* window);
-    // Shows in the menu bar the menus of the test window on screen, or the main window's own.
-    void showMenusOfScreen();
+    // Follows the test window on screen, or its absence: the menu bar shows its menus, or the
+    // main window's own; its access keys go first.
+    void followScreen();
+    TestWindow* testWindowOnScreen() const;
 
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);

@@ -3,7 +3,12 @@
 #include "widgets/Look.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -69,6 +74,7 @@ void MouseLabel::setHandPointer()
 {
     m_isLink = true;
     setCursor(look::handCursor());
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent* event)
@@ -85,10 +91,63 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void MouseLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool pressKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+        || event->key() == Qt::Key_Space;
+    if (m_isLink && pressKey && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void MouseLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focusFrame;
+    focusFrame.initFrom(this);
+    focusFrame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focusFrame);
+}
+
 MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent, void (*linkOperation)())
 {
     auto* label = new MouseLabel(objectName, text, parent);
     label->setHandPointer();
     QObject::connect(label, &MouseLabel::clicked, label, linkOperation);
     return label;
+}
+
+void putLinksLastInTabOrder(QWidget* window)
+{
+    QList<QWidget*> controls;
+    QList<QWidget*> links;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
+        if (!window->isAncestorOf(widget) || !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const auto* label = qobject_cast<MouseLabel*>(widget);
+        (label && label->isLink() ? links : controls).append(widget);
+    }
+    if (controls.isEmpty())
+        return;
+    // Links side by side on one panel in reading order: top to bottom, then left to right.
+    const auto place = [](const QWidget* link) { return std::pair(link->y(), link->x()); };
+    for (auto panel = links.begin(); panel != links.end();) {
+        const auto panelEnd = std::find_if(panel, links.end(), [panel](const QWidget* link) {
+            return link->parentWidget() != (*panel)->parentWidget();
+        });
+        std::stable_sort(panel, panelEnd,
+                         [&place](const QWidget* one, const QWidget* other) { return place(one) < place(other); });
+        panel = panelEnd;
+    }
+    QWidget* previous = controls.last();
+    for (QWidget* link : links) {
+        QWidget::setTabOrder(previous, link);
+        previous = link;
+    }
 }

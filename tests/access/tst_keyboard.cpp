@@ -3,6 +3,7 @@
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 
@@ -83,6 +84,14 @@ private slots:
     void arrowsChooseInEveryOptionGroup();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void tabCyclesThroughEveryPage_data();
+    void tabCyclesThroughEveryPage();
+    void launcherLinksOpenTheirTest_data();
+    void launcherLinksOpenTheirTest();
+    void aboutBoxLinksOpenTheirPage_data();
+    void aboutBoxLinksOpenTheirPage();
+    void accessKeysOfATestWindowComeFirst_data();
+    void accessKeysOfATestWindowComeFirst();
 
 private:
     void launch(int button);
@@ -195,6 +204,88 @@ void TestKeyboard::masculineFeminineTest()
 
 Q_DECLARE_METATYPE(TestWindowId)
 
+namespace {
+
+// The pages of the program, as a user reaches them with the mouse.
+enum class Page {
+    Launcher,
+    BrainEntry,
+    BrainQuestion,
+    BrainVerdict,
+    EQEntry,
+    EQStatement,
+    EQBand,
+    MFDetails,
+    MFQuestion,
+    MFVerdict
+};
+
+void click(QWidget* control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void goTo(const frmMDI& mainWindow, Page page)
+{
+    const auto in = [&mainWindow](const char* window, const char* name) {
+        return control<QWidget>(control(&mainWindow, window), name);
+    };
+    switch (page) {
+    case Page::Launcher: return;
+    case Page::BrainEntry: return click(mainWindow.cmdSelectOption[0]);
+    case Page::BrainQuestion:
+        goTo(mainWindow, Page::BrainEntry);
+        QTest::keyClicks(in("frmBrainTestMain", "txtName"), QStringLiteral("anna"));
+        click(in("frmBrainTestMain", "optMale"));
+        return click(in("frmBrainTestMain", "cmdNext"));
+    case Page::BrainVerdict:
+        goTo(mainWindow, Page::BrainQuestion);
+        for (int question = 1; question <= 20; ++question) {
+            click(in("frmBrainTestDisplay", "optAnswerOne"));
+            click(in("frmBrainTestDisplay", "cmdNext"));
+        }
+        return;
+    case Page::EQEntry: return click(mainWindow.cmdSelectOption[2]);
+    case Page::EQStatement:
+        goTo(mainWindow, Page::EQEntry);
+        QTest::keyClicks(in("frmEQTestMain", "txtName"), QStringLiteral("anna"));
+        return click(in("frmEQTestMain", "cmdStartTest"));
+    case Page::EQBand:
+        goTo(mainWindow, Page::EQStatement);
+        for (int statement = 1; statement <= 15; ++statement)
+            click(in("frmEQTestMain", "cmdNext"));
+        return;
+    case Page::MFDetails: return click(mainWindow.cmdSelectOption[1]);
+    case Page::MFQuestion:
+        goTo(mainWindow, Page::MFDetails);
+        QTest::keyClicks(in("frmMFTestMain", "txtName"), QStringLiteral("anna"));
+        QTest::keyClicks(in("frmMFTestMain", "txtAge"), QStringLiteral("31"));
+        return click(in("frmMFTestMain", "cmdTest"));
+    case Page::MFVerdict:
+        goTo(mainWindow, Page::MFQuestion);
+        for (int question = 1; question <= 20; ++question)
+            click(in("frmMFTestMain", "cmdNext"));
+        return;
+    }
+}
+
+// The names of the controls Tab reaches in turn from the focus, until it comes back; at most
+// twenty.
+QStringList tabCycle(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QStringList cycle;
+    const QWidget* start = focused();
+    do {
+        cycle << (focused() ? focused()->objectName() : QStringLiteral("(nothing)"));
+        QTest::keyClick(QApplication::activeWindow()->windowHandle(), Qt::Key_Tab, modifiers);
+    } while (focused() != start && cycle.size() < 20);
+    return cycle;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Page)
+
 void TestKeyboard::arrowsChooseInEveryOptionGroup_data()
 {
     QTest::addColumn<TestWindowId>("window");
@@ -259,6 +350,117 @@ void TestKeyboard::enterPressesTheFocusedButton()
     press(Qt::Key_Return);
     QCOMPARE(clicks.size(), 1);
     m_messages->messages.clear();
+}
+
+void TestKeyboard::tabCyclesThroughEveryPage_data()
+{
+    QTest::addColumn<Page>("page");
+    QTest::addColumn<QString>("cycle"); // from the control that has the focus when the page appears
+
+    // Every page: its own controls first, then its links in reading order, and round again; nothing
+    // covered, nothing empty, nowhere to get stuck.
+    const QString testStrip = QStringLiteral(" Label61 lblFullBrand");
+    QTest::newRow("launcher") << Page::Launcher
+                              << "cmdSelectOption_0 cmdSelectOption_1 cmdSelectOption_2 cmdMdiExit "
+                                 "Picture6 lblCaption_3 lblCaption_5 lblCaption_4 Label7";
+    QTest::newRow("Brain Test details") << Page::BrainEntry << "txtName optMale cmdNext cmdExit" + testStrip;
+    QTest::newRow("Brain Test question") << Page::BrainQuestion << "optAnswerOne cmdNext cmdBack cmdExit" + testStrip;
+    QTest::newRow("Brain Test verdict") << Page::BrainVerdict << "Command1 cmdBack cmdExit" + testStrip;
+    QTest::newRow("EQ name") << Page::EQEntry << "txtName cmdStartTest" + testStrip;
+    QTest::newRow("EQ statement") << Page::EQStatement << "optAnswerChoice_0 cmdNext" + testStrip;
+    QTest::newRow("EQ band") << Page::EQBand << "cmdBack" + testStrip;
+    QTest::newRow("MF details") << Page::MFDetails << "txtName txtAge cboSex cmdTest" + testStrip;
+    QTest::newRow("MF question") << Page::MFQuestion << "optOption1 cmdNext" + testStrip;
+    QTest::newRow("MF verdict") << Page::MFVerdict << "cmdMain" + testStrip;
+}
+
+void TestKeyboard::tabCyclesThroughEveryPage()
+{
+    QFETCH(Page, page);
+    QFETCH(QString, cycle);
+    goTo(*m_mainWindow, page);
+    const QStringList forward = cycle.split(QLatin1Char(' '));
+    QCOMPARE(tabCycle(), forward);
+
+    // Shift+Tab goes the same way back.
+    QStringList backward = {forward.first()};
+    for (qsizetype index = forward.size() - 1; index > 0; --index)
+        backward << forward[index];
+    QCOMPARE(tabCycle(Qt::ShiftModifier), backward);
+}
+
+void TestKeyboard::launcherLinksOpenTheirTest_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<TestWindowId>("window");
+    QTest::newRow("Brain Test, Enter") << "lblCaption_3" << int(Qt::Key_Return) << TestWindowId::BrainTestMain;
+    QTest::newRow("Emotional Quotient Test, Space") << "lblCaption_5" << int(Qt::Key_Space) << TestWindowId::EQTestMain;
+    QTest::newRow("Masculine Feminine Test, keypad Enter")
+        << "lblCaption_4" << int(Qt::Key_Enter) << TestWindowId::MFTestMain;
+}
+
+void TestKeyboard::launcherLinksOpenTheirTest()
+{
+    QFETCH(QString, link);
+    QFETCH(int, key);
+    QFETCH(TestWindowId, window);
+    QVERIFY(tabTo(control(m_mainWindow.get(), link)));
+    press(key);
+    QVERIFY(m_mainWindow->loadedTestWindow(window));
+    QVERIFY(m_mainWindow->loadedTestWindow(window)->isVisible());
+}
+
+void TestKeyboard::aboutBoxLinksOpenTheirPage_data()
+{
+    QTest::addColumn<int>("tabs"); // from OK, which has the focus as the box opens
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("home page, Enter") << 1 << int(Qt::Key_Return) << pageUrl("home-page");
+    QTest::newRow("fully branded, Space") << 2 << int(Qt::Key_Space) << pageUrl("fully-branded");
+}
+
+void TestKeyboard::aboutBoxLinksOpenTheirPage()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(QString, page);
+    UrlRecorder pages;
+    frmAbout about(m_mainWindow.get());
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QTRY_COMPARE(focused(), control(&about, "cmdOK"));
+    for (int tab = 0; tab < tabs; ++tab)
+        press(Qt::Key_Tab);
+    press(key);
+    QCOMPARE(pages.urls, QStringList{page});
+    QVERIFY(about.isVisible());
+}
+
+void TestKeyboard::accessKeysOfATestWindowComeFirst_data()
+{
+    QTest::addColumn<Page>("page");
+    QTest::addColumn<TestWindowId>("window");
+    QTest::newRow("Brain Test details") << Page::BrainEntry << TestWindowId::BrainTestMain;
+    QTest::newRow("Brain Test question") << Page::BrainQuestion << TestWindowId::BrainTestDisplay;
+}
+
+// Alt+E presses the "Exit" of the Brain Test window on screen at once, which closes it, not the
+// main window's "Exit" in turns with it.
+void TestKeyboard::accessKeysOfATestWindowComeFirst()
+{
+    QFETCH(Page, page);
+    QFETCH(TestWindowId, window);
+    goTo(*m_mainWindow, page);
+    QSignalSpy mainExits(m_mainWindow->cmdMdiExit, &QPushButton::clicked);
+    press(Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(!m_mainWindow->loadedTestWindow(window));
+    QCOMPARE(mainExits.size(), 0);
+    QVERIFY(m_mainWindow->isVisible());
+
+    // Back on the launcher, Alt+E is the main window's again.
+    press(Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(mainExits.size(), 1);
 }
 
 QTEST_MAIN(TestKeyboard)
