@@ -40,8 +40,10 @@ MouseLabel* newLink(const char* objectName, const QString& text, QWidget* parent
 
 void frmAbout::showModal(QWidget* owner)
 {
-    frmAbout about(owner);
-    about.exec();
+    auto* about = new frmAbout(owner);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
 }
 
 frmAbout::frmAbout(QWidget* owner)
@@ -107,4 +109,6 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    putLinksLastInTabOrder(this);
+    cmdOK->setFocus();
 }

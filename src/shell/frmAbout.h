@@ -12,7 +12,9 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows a fresh About box modally over the owner and returns when it is closed.
+    // Shows a fresh About box over the owner, modal to the whole program, and returns at once
+    // (whoever chose it, a screen reader included, is not kept waiting until it is closed); the
+    // box is destroyed as it closes.
     static void showModal(QWidget* owner);
 
     explicit frmAbout(QWidget* owner);

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 using platform::MessageIcon;
 
@@ -108,15 +107,12 @@ QWidget* launcherPanel(const frmMDI* mainWindow)
     return control<QWidget>(mainWindow, "picMain");
 }
 
-// Closes the About box as soon as it is up, as a user would.
-void closeAboutBoxWhenShown()
+// Closes the About box that is up, as a user would.
+void closeAboutBox()
 {
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-        else
-            closeAboutBoxWhenShown();
-    });
+    QWidget* box = QApplication::activeModalWidget();
+    QVERIFY(box);
+    box->close();
 }
 
 } // namespace
@@ -627,18 +623,13 @@ void TestBrainWindows::keysMeantForABoxOverTheWindowPressNothing()
     auto* second = control<QRadioButton>(window, "optAnswerTwo");
     choose(second);
     second->setFocus();
-    bool boxWasOpen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        boxWasOpen = box != nullptr;
-        QTest::keyClick(second, Qt::Key_Escape);
-        QTest::keyClick(second, Qt::Key_Return);
-        if (box)
-            box->close();
-    });
     trigger(window, "mnuAbout");
+    QWidget* box = QApplication::activeModalWidget();
+    QVERIFY(box);
+    QTest::keyClick(second, Qt::Key_Escape);
+    QTest::keyClick(second, Qt::Key_Return);
+    box->close();
 
-    QVERIFY(boxWasOpen);
     QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(1));
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[1]);
 }
@@ -658,8 +649,8 @@ void TestBrainWindows::linksAndAboutLeaveTheRunWhereItWas()
     trigger(window, "mnuUpdate");
     click(control<QWidget>(window, "Label61"));
     click(control<QWidget>(window, "lblFullBrand"));
-    closeAboutBoxWhenShown();
     trigger(window, "mnuAbout");
+    closeAboutBox();
     QVERIFY(!control<QAction>(window, "mnuMakeMoneyOnline")->isEnabled());
     QCOMPARE(control<QAction>(window, "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
 

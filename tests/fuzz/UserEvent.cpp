@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -40,7 +39,7 @@ void click(QWidget* control)
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, clickPoint(control));
 }
 
-// Answers the About box that the menu item has just opened, from inside its modal loop.
+// Answers the About box that the menu item has just opened, if it opened one.
 void answerAboutBox(UserEvent::AboutAnswer answer, EventOutcome& outcome)
 {
     auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
@@ -101,14 +100,8 @@ EventOutcome chooseMenuItem(const UserEvent& event, frmMDI& mainWindow)
         const bool closes = item == mainWindow.menus.mnuExit;
         EventOutcome outcome;
         outcome.closedMainWindow = closes;
-        // The timer fires inside the About box's modal loop, or, when the item opens no box, is
-        // gone with this function.
-        QTimer answerer;
-        answerer.setSingleShot(true);
-        QObject::connect(&answerer, &QTimer::timeout,
-                         [&outcome, answer = event.aboutAnswer] { answerAboutBox(answer, outcome); });
-        answerer.start(0);
         item->trigger();
+        answerAboutBox(event.aboutAnswer, outcome);
         return outcome;
     }
     return {};
@@ -127,12 +120,8 @@ EventOutcome walkMenu(const UserEvent& event, frmMDI& mainWindow)
         return outcome;
     for (int step = 0; step < event.steps; ++step)
         QTest::keyClick(menu, Qt::Key_Down);
-    QTimer answerer;
-    answerer.setSingleShot(true);
-    QObject::connect(&answerer, &QTimer::timeout,
-                     [&outcome, answer = event.aboutAnswer] { answerAboutBox(answer, outcome); });
-    answerer.start(0);
     QTest::keyClick(menu, Qt::Key_Return);
+    answerAboutBox(event.aboutAnswer, outcome);
     outcome.closedMainWindow = !mainWindow.isVisible();
     return outcome;
 }
