@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     fonts-dejavu-core
     xvfb openbox imagemagick x11-utils xdotool
-    at-spi2-core dbus python3-pyatspi
+    at-spi2-core dbus python3-pyatspi orca
     desktop-file-utils appstream dpkg-dev
     lintian debootstrap binutils man-db
 )

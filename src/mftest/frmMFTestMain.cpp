@@ -90,6 +90,13 @@ frmMFTestMain::frmMFTestMain()
     announcer = new Announcer(clientArea());
     connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
 
+    // A screen reader does not find the chosen sex in a closed list by itself: the list's
+    // description carries it, which a screen reader reads with the list, and a new choice is told.
+    connect(cboSex, &QComboBox::currentTextChanged, this, [this](const QString& sex) {
+        cboSex->setAccessibleDescription(sex);
+        if (cboSex->hasFocus())
+            announcer->announce(sex);
+    });
     cboSex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
     cboSex->setCurrentIndex(0);
     bringToFront(fraDetails);

@@ -1,0 +1,178 @@
+"""Takes Zelt Noggle through its tests with the keyboard alone, as a blind user does, while Orca
+runs, and checks after each step what Orca says: every question when it appears, the verdicts and
+bands, the messages. Waits for each utterance instead of sleeping blindly.
+
+Usage: orca_walk.py ORCA_DEBUG_FILE (the program and Orca already run on the display)."""
+import subprocess
+import sys
+import time
+
+debug_file = sys.argv[1]
+said_before = 0
+started = time.time()
+
+
+def speech():
+    try:
+        with open(debug_file, errors="replace") as log:
+            return [line.split("SPEECH OUTPUT: ", 1)[1] for line in log if "SPEECH OUTPUT: " in line]
+    except FileNotFoundError:
+        return []
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        time.sleep(0.25)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+
+
+def tab_to(phrase):
+    """Presses Tab until Orca says the phrase: the control has the focus."""
+    global said_before
+    for _ in range(12):
+        keys("Tab")
+        deadline = time.time() + 3
+        while time.time() < deadline:
+            new = speech()[said_before:]
+            for index, line in enumerate(new):
+                if phrase in line:
+                    said_before += index + 1
+                    return
+            time.sleep(0.1)
+    sys.exit("Tab never reached %r" % phrase)
+
+
+def expect(*phrases, seconds=15):
+    """Waits until Orca has said each phrase (in this order) since the last step."""
+    global said_before
+    deadline = time.time() + seconds
+    while True:
+        said = speech()
+        new = said[said_before:]
+        position = 0
+        found = 0
+        for phrase in phrases:
+            for index in range(position, len(new)):
+                if phrase in new[index]:
+                    position = index + 1
+                    found += 1
+                    break
+            else:
+                break
+        if found == len(phrases):
+            said_before += position
+            print("%5.1f s  %s" % (time.time() - started, phrases[-1]), file=sys.stderr, flush=True)
+            return
+        if time.time() > deadline:
+            sys.exit("Orca did not say %r; it said:\n  %s" % (phrases[found], "\n  ".join(new[-15:])))
+        time.sleep(0.1)
+
+
+# Orca greets the main window, whose first control has the focus.
+expect("Zelt Noggle v1.20 frame", "Brain Test push button", seconds=60)
+
+# The Brain Test: the details, then every question as it comes, with its answers.
+keys("space")
+expect("Zelt Brain Test", "Name text")
+type_text("anna")
+keys("Tab")
+expect("Male", "not selected radio button")
+keys("space")
+expect("selected")
+keys("Return")
+expect("1.  Do you believe in taking risks? panel", "Yes.", "not selected radio button")
+
+
+class BrainAnswers:
+    """The focus stays on the answer last chosen from one question to the next: Space chooses
+    the answer with the focus, an arrow the other one."""
+
+    def __init__(self):
+        self.focus = 1
+
+    def choose(self, wanted):
+        keys("space" if wanted == self.focus else "Down")
+        self.focus = wanted
+
+
+answers = BrainAnswers()
+answers.choose(2)
+expect("No.", "selected radio button")
+keys("Return")
+expect("notification 2.  Do you remember people by their names or faces? Names, Faces")
+# Then "Names" and the first answer of every other question: eight right-brain answers of
+# twenty, the left brain is dominant.
+for question in range(2, 21):
+    answers.choose(1)
+    keys("Return")
+    if question < 20:
+        expect("notification %d." % (question + 1))
+expect("OK push button", "notification Your Left Brain is more Dominant Than Your Right Brain. "
+                         "The Left Brain is Responsible for")
+# OK goes back to the entry window; a tie: the first answers, but "Faces" on question 2.
+keys("Return")
+expect("Zelt Brain Test")
+keys("alt+b")
+expect("1.  Do you believe in taking risks? panel")
+answers = BrainAnswers()
+for question in range(1, 21):
+    answers.choose(2 if question == 2 else 1)
+    keys("Return")
+    if question < 20:
+        expect("notification %d." % (question + 1))
+expect("The Right Brain is Responsible for push button",
+       "notification Your Left Brain And Right Brain Are Both Used Equally")
+keys("alt+e")
+expect("Brain Test push button")
+
+# The Emotional Quotient Test: each statement as it comes, then the band.
+tab_to("Emotional Quotient Test push button")
+keys("space")
+expect("Enter Name text")
+keys("alt+s")
+expect("Please Enter Your Name")
+keys("Return")
+type_text("anna")
+keys("alt+s")
+expect("Question 1 of 15. Setbacks don't affect me very badly. panel", "Strongly Agree.")
+# "Next Question" has no default: the user goes to it with Tab and presses it, and the focus
+# comes back to the answers, named by the next statement.
+for statement in range(1, 16):
+    keys("Down", "Down")
+    expect("Not Sure.", "selected radio button")
+    tab_to("Next Question push button")
+    keys("space")
+    if statement < 15:
+        expect("Question %d of 15." % (statement + 1), "Strongly Agree.")
+# Fifteen times "Not Sure", 3 points each: 45.
+expect("notification Your EQ is slightly more than average")
+keys("alt+b")
+expect("Enter Name text")
+keys("alt+f")
+expect("Exit.")
+keys("x")
+expect("Brain Test push button")
+
+# The Masculine Feminine Test's entry page and its messages.
+tab_to("Masculine Feminine Test push button")
+keys("space")
+expect("Enter Name text")
+keys("alt+t")
+expect("Please enter name")
+keys("Return")
+type_text("anna")
+keys("Tab")
+type_text("3x")
+expect("Age must be number")
+keys("Return")
+keys("Tab")
+expect("Select Gender combo box", "Male")
+keys("Down")
+expect("notification Female")
+keys("alt+t")
+expect("1. Do you like being told what to do ? panel", "Yes.")
+print("Orca said what a blind user needs at every step.")
