@@ -25,7 +25,7 @@ cmake --build "$out/build" >/dev/null
 faults=(
     "MF answers scored the wrong way round|src/mftest/frmMFTestMain.cpp|scoreMFAnswer(MFQuestionIndex, optOption1->isChecked());|scoreMFAnswer(MFQuestionIndex, !optOption1->isChecked());"
     "EQ scale reversed|src/eqtest/modEmotionalQuotientTest.cpp|qint16(ChoiceCount - choiceIndex)|qint16(1 + choiceIndex)"
-    "Brain Test explanation panels swapped|src/braintest/frmBrainTestDisplay.cpp|case BrainVerdict::RightDominant: fraRightBrainResponsible->raise(); break;|case BrainVerdict::RightDominant: fraLeftBrainResponsible->raise(); break;"
+    "Brain Test explanation panels swapped|src/braintest/frmBrainTestDisplay.cpp|case BrainVerdict::RightDominant: showExplanation(fraRightBrainResponsible); break;|case BrainVerdict::RightDominant: showExplanation(fraLeftBrainResponsible); break;"
     "MF Back To Main does nothing|src/mftest/frmMFTestMain.cpp|connect(cmdMain, &QPushButton::clicked, this, &frmMFTestMain::cmdMain_Click);|"
     "EQ Back To Main does nothing|src/eqtest/frmEQTestMain.cpp|connect(cmdBack, &QPushButton::clicked, this, &frmEQTestMain::cmdBack_Click);|"
     "Brain name filter removed|src/braintest/frmBrainTestMain.cpp|void frmBrainTestMain::txtName_KeyPress(int& KeyAscii)
