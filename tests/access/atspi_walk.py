@@ -57,7 +57,7 @@ def press(node):
     actions = node.queryAction()
     names = [actions.getName(index) for index in range(actions.nActions)]
     for index, action in enumerate(names):
-        if action.lower() in ("press", "click"):
+        if action.lower() in ("press", "click", "toggle"):
             started = time.time()
             actions.doAction(index)
             if time.time() - started > 2:
@@ -112,6 +112,21 @@ def main():
     wait_for(message_text, "the message box reading \"Please Enter Your Name\"")
     press(find(pyatspi.ROLE_PUSH_BUTTON, "OK"))
     wait_for(lambda: not message_text(), "the message box to close")
+
+    # What a covered panel holds is not on screen for a screen reader either: on a question, the
+    # verdict's buttons and explanations are not showing.
+    name_box = find(pyatspi.ROLE_TEXT, "Name")
+    name_box.queryEditableText().setTextContents("ANNA")
+    press(find(pyatspi.ROLE_RADIO_BUTTON, "Male"))
+    press(find(pyatspi.ROLE_PUSH_BUTTON, "Take The Brain Test Now"))
+    wait_for(lambda: find(pyatspi.ROLE_RADIO_BUTTON, "Yes"), "the first question's answers")
+    for name in ("OK", "The Right Brain is Responsible for", "The Left Brain is Responsible for"):
+        covered = [node.getRoleName() for node in walk(program()) if node.name == name and showing(node)]
+        if covered:
+            fail("the covered %s %r is showing on the first question" % (covered[0], name))
+    # The strips show the fully-branded offer; the co-brand offer under it is not showing.
+    if any(node.name.startswith("Co-brand this software") and showing(node) for node in walk(program())):
+        fail("the covered co-brand offer of a strip is showing")
 
     # Help, "About Software" chosen through the accessibility interface opens the About box.
     about = next((node for node in walk(program())
