@@ -446,7 +446,7 @@ void TestKeyboard::accessKeysOfATestWindowComeFirst_data()
 }
 
 // Alt+E presses the "Exit" of the Brain Test window on screen at once, which closes it, not the
-// main window's "Exit" in turns with it.
+// main window's "Exit" in turns with it; then the keyboard is back on the launcher.
 void TestKeyboard::accessKeysOfATestWindowComeFirst()
 {
     QFETCH(Page, page);
@@ -457,6 +457,8 @@ void TestKeyboard::accessKeysOfATestWindowComeFirst()
     QTRY_VERIFY(!m_mainWindow->loadedTestWindow(window));
     QCOMPARE(mainExits.size(), 0);
     QVERIFY(m_mainWindow->isVisible());
+    // The keyboard is back on the launcher's first button, not lost with the closed window.
+    QCOMPARE(focused(), m_mainWindow->cmdSelectOption[0]);
 
     // Back on the launcher, Alt+E is the main window's again.
     press(Qt::Key_E, Qt::AltModifier);
