@@ -23,6 +23,9 @@ dbus-run-session -- bash -c '
         -u "$3/orca" --debug-file "$3/orca.log" >/dev/null 2>&1 &
     status=0
     timeout 300 /usr/bin/python3 "$2/orca_walk.py" "$3/orca.log" || status=$?
+    # The bus launcher ends its accessibility bus on TERM; Orca may need KILL.
+    kill $(jobs -p) 2>/dev/null
+    sleep 1
     kill -KILL $(jobs -p) 2>/dev/null
     wait
     exit $status
