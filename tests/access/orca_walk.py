@@ -53,13 +53,14 @@ def tab_to(phrase):
     sys.exit("Tab never reached %r" % phrase)
 
 
-def choose_from_menu(menu_key, item_key, phrase):
-    """Chooses a menu item with the access keys, until Orca says the phrase that follows. On a
-    busy machine the accessibility bus may lose the key press that opens the menu, and Orca does
-    not always read a menu that opens: then Escape, and again."""
+def choose_from_menu(menu_key, first_item, item_key, phrase):
+    """Chooses a menu item with the access keys, until Orca says the phrase that follows. The item's
+    key waits until Orca reads the menu's first item (a slow build takes its time to open the
+    menu), or a few seconds, since Orca does not always read a menu that opens. On a busy machine
+    the accessibility bus may lose the key press that opens the menu: then Escape, and again."""
     for _ in range(3):
         keys(menu_key)
-        time.sleep(0.5)
+        said_soon(first_item, 6)
         keys(item_key)
         if said_soon(phrase, 8):
             return
@@ -174,7 +175,7 @@ for statement in range(1, 16):
 expect("notification Your EQ is slightly more than average")
 keys("alt+b")
 expect("Enter Name text")
-choose_from_menu("alt+f", "x", "Brain Test push button")
+choose_from_menu("alt+f", "Exit.", "x", "Brain Test push button")
 
 # The Masculine Feminine Test's entry page and its messages.
 tab_to("Masculine Feminine Test push button")
