@@ -38,6 +38,14 @@ MouseLabel* newLink(const char* objectName, const QString& text, QWidget* parent
 
 } // namespace
 
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred again with the frame and title bar, which the window system knows once it is shown.
+    const QRect frame = frameGeometry();
+    move(m_screenCentre - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
 void frmAbout::showModal(QWidget* owner)
 {
     auto* about = new frmAbout(owner);
@@ -59,7 +67,8 @@ frmAbout::frmAbout(QWidget* owner)
     setFixedSize(look::px(6750), look::px(3870));
     // Centred on the screen, wherever its owner is.
     if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        m_screenCentre = screen->availableGeometry().center();
+    move(m_screenCentre - rect().center());
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

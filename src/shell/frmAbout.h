@@ -27,4 +27,10 @@ public:
     MouseLabel* lblCoBrand;
     QFrame* Line1;
     QPushButton* cmdOK;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPoint m_screenCentre;
 };

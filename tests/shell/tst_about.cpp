@@ -26,6 +26,9 @@ bool closesAfter(QWidget* owner, const AboutAction& action)
     QPointer<frmAbout> about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
     if (!about)
         qFatal("no About box");
+    // As the user sees it: on screen, placed by the window system.
+    if (!QTest::qWaitForWindowExposed(about))
+        qFatal("the About box never came on screen");
     action(about);
     QApplication::processEvents();
     const bool closed = !about || !about->isVisible();
@@ -161,7 +164,7 @@ void TestAbout::opensCentredOnTheScreenWhereverItsOwnerIs()
     const QPoint screenCentre = m_owner->screen()->availableGeometry().center();
     QPoint centre;
     closesAfter(m_owner.get(), [&](frmAbout* about) {
-        centre = about->geometry().center();
+        centre = about->frameGeometry().center();
         about->reject();
     });
     // Give or take the window frame's few pixels.
