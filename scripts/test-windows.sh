@@ -91,7 +91,14 @@ wine "$program" &
 again=$(window "$main_title" 60)
 [ -n "$again" ] || fail "the program did not start again after a copy was killed"
 no_window "$message_box" || fail "the program still thought another copy was running"
-xdotool windowactivate --sync "$again" key alt+F4
+# Alt+F4 closes it; a window that has only just come up may miss the first.
+closed=false
+for _ in 1 2 3; do
+    xdotool windowactivate --sync "$again" key alt+F4 2>/dev/null || true
+    for _ in $(seq 25); do no_window "$main_title" && closed=true && break; sleep 0.2; done
+    $closed && break
+done
+$closed || fail "the program did not close on Alt+F4"
 wineserver -w
 
 echo "==> uninstalling" >&2
