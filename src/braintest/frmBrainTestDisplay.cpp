@@ -15,7 +15,6 @@
 #include "widgets/Panels.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
