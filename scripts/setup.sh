@@ -9,6 +9,7 @@ packages=(
     fonts-dejavu-core
     xvfb openbox imagemagick x11-utils xdotool
     at-spi2-core dbus python3-pyatspi orca
+    weston qt6-wayland xwayland
     desktop-file-utils appstream dpkg-dev
     lintian debootstrap binutils man-db
 )

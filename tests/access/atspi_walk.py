@@ -2,79 +2,13 @@
 """Walks the accessibility tree of the running program through AT-SPI, as a screen reader
 does, and checks what it announces. Exits non-zero with a message on the first fault."""
 
+import os
 import sys
-import time
 
 import pyatspi
 
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def wait_for(find, what, seconds=15):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    fail("never appeared: " + what)
-
-
-def program():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        application = desktop.getChildAtIndex(index)
-        if application is not None and application.name == "ZeltNoggle":
-            return application
-    return None
-
-
-def walk(node):
-    yield node
-    for index in range(node.childCount):
-        child = node.getChildAtIndex(index)
-        if child is not None:
-            yield from walk(child)
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def find(role, name):
-    for node in walk(program()):
-        if node.getRole() == role and node.name == name and showing(node):
-            return node
-    return None
-
-
-def press(node):
-    """Presses the control as a screen reader does; the program answers at once, also when the
-    press opens a modal box (a caller waiting for the box to close would hang)."""
-    actions = node.queryAction()
-    names = [actions.getName(index) for index in range(actions.nActions)]
-    for index, action in enumerate(names):
-        if action.lower() in ("press", "click", "toggle"):
-            started = time.time()
-            actions.doAction(index)
-            if time.time() - started > 2:
-                fail("pressing %s %r took %.1f s to answer" % (node.getRoleName(), node.name, time.time() - started))
-            return
-    fail("%s %r cannot be pressed; its actions: %s" % (node.getRoleName(), node.name, names))
-
-
-def check_every_control_is_named():
-    for node in walk(program()):
-        role = node.getRole()
-        if not showing(node):
-            continue
-        if role in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_LINK,
-                    pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX) and not node.name.strip():
-            parent = node.parent.name if node.parent else ""
-            fail("a %s without a name (in %r)" % (node.getRoleName(), parent))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from atspi import check_every_control_is_named, fail, find, find_text, press, program, showing, wait_for, walk  # noqa: E402
 
 
 def main():
@@ -102,16 +36,9 @@ def main():
 
     press(find(pyatspi.ROLE_PUSH_BUTTON, "Take The Brain Test Now"))
 
-    def message_text():
-        for node in walk(program()):
-            if node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC) and showing(node) \
-                    and node.name == "Please Enter Your Name":
-                return node
-        return None
-
-    wait_for(message_text, "the message box reading \"Please Enter Your Name\"")
+    wait_for(lambda: find_text("Please Enter Your Name"), "the message box reading \"Please Enter Your Name\"")
     press(find(pyatspi.ROLE_PUSH_BUTTON, "OK"))
-    wait_for(lambda: not message_text(), "the message box to close")
+    wait_for(lambda: not find_text("Please Enter Your Name"), "the message box to close")
 
     # What a covered panel holds is not on screen for a screen reader either: on a question, the
     # verdict's buttons and explanations are not showing.
