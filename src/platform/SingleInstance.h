@@ -8,7 +8,7 @@ namespace platform {
 // system holds it for the process and lets it go when the process ends, however it ends, so a
 // copy that was killed or crashed leaves nothing behind that blocks the next start.
 // On Windows it is a mutex named in the user's session; elsewhere a lock on a file in the user's
-// private runtime folder.
+// private runtime folder. Each system's way lies in a file of its own.
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(QString name = defaultName());

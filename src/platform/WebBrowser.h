@@ -9,6 +9,10 @@ namespace platform {
 // opened is never known and never reported.
 void openUrl(const QString& url);
 
+// What openUrl does unless a test records the address: on Windows ShellExecuteA with the verb
+// "Open", elsewhere Qt's desktop services.
+void openWithDesktop(const QString& url);
+
 // Tests record the addresses here instead of starting a browser. An empty opener brings
 // back the desktop.
 using UrlOpener = std::function<void(const QString&)>;

@@ -1,66 +1,23 @@
 #include "platform/SingleInstance.h"
 
-#include <QCoreApplication>
+#include "platform/ProgramName.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace platform {
-namespace {
-
-QString programName()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-} // namespace
 
 SingleInstanceLock::SingleInstanceLock(QString name)
     : m_name(std::move(name))
 {
 }
-
-#ifdef _WIN32
-
-QString SingleInstanceLock::defaultName()
-{
-    // "Local" is the namespace of the user's logon session.
-    return QStringLiteral("Local\\") + programName() + QStringLiteral(".SingleInstance");
-}
-
-SingleInstanceLock::~SingleInstanceLock()
-{
-    if (m_mutex)
-        CloseHandle(m_mutex);
-}
-
-bool SingleInstanceLock::anotherCopyIsRunning()
-{
-    if (m_mutex)
-        return false;
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, reinterpret_cast<const wchar_t*>(m_name.utf16()));
-    if (!mutex)
-        return false;
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return true;
-    }
-    m_mutex = mutex;
-    return false;
-}
-
-#else
 
 QString SingleInstanceLock::defaultName()
 {
@@ -98,7 +55,5 @@ bool SingleInstanceLock::anotherCopyIsRunning()
     m_file = file;
     return false;
 }
-
-#endif
 
 } // namespace platform

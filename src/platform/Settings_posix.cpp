@@ -1,69 +1,22 @@
 #include "platform/Settings.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-
-#ifdef _WIN32
-#include <QSettings>
-#else
 #include "platform/IniText.h"
+#include "platform/ProgramName.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
+
+// The file <program>.conf in the user's configuration folder, read and written only as the user's
+// own plain file.
 
 namespace platform {
-namespace {
-
-QString applicationName()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-} // namespace
-
-#ifdef _WIN32
-
-namespace {
-
-QString registryKey()
-{
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + applicationName();
-}
-
-QString settingName(const QString& section, const QString& key)
-{
-    return section + QLatin1Char('/') + key;
-}
-
-} // namespace
-
-std::optional<QString> readSetting(const QString& section, const QString& key)
-{
-    const QSettings settings(registryKey(), QSettings::NativeFormat);
-    if (settings.status() != QSettings::NoError)
-        return std::nullopt;
-    return settings.value(settingName(section, key)).toString();
-}
-
-bool writeSetting(const QString& section, const QString& key, const QString& value)
-{
-    QSettings settings(registryKey(), QSettings::NativeFormat);
-    if (!settings.isWritable())
-        return false;
-    settings.setValue(settingName(section, key), value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
-
-#else
-
 namespace {
 
 // Far more than the program ever writes; a larger file is not one of ours, and is neither read
@@ -73,7 +26,7 @@ constexpr qint64 LargestFile = 64 * 1024;
 QString settingsFile()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(folder).filePath(applicationName() + QStringLiteral(".conf"));
+    return QDir(folder).filePath(programName() + QStringLiteral(".conf"));
 }
 
 // Whether the file is a plain file of the user's, of a sensible size: never a link, a pipe, a
@@ -144,7 +97,5 @@ bool writeSetting(const QString& section, const QString& key, const QString& val
     const QByteArray replaced = ini::withValue(*text, section, key, value);
     return replaced.size() <= LargestFile && replaceOwnFile(path, replaced);
 }
-
-#endif
 
 } // namespace platform
