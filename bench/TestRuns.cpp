@@ -2,8 +2,8 @@
 // keyboard, and times every click and key press: the event itself, and the event with the frame
 // it causes painted. One line per event goes to standard output for the benchmark runner.
 
-#include "TestWindows.h"
 #include "shell/frmMDI.h"
+#include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 #include "widgets/Look.h"
 
@@ -33,13 +33,15 @@ public:
     {
     }
 
-    void click(QWidget* control, QPoint at = QPoint())
+    void click(QWidget* control)
     {
-        time(control, [&] { QTest::mouseClick(control, Qt::LeftButton, {}, at); });
+        time(control, [&] { user::click(control); });
     }
 
-    // An option is clicked on its circle, which lies at its left.
-    void choose(QWidget* option) { click(option, QPoint(8, option->height() / 2)); }
+    void choose(QRadioButton* option)
+    {
+        time(option, [&] { user::choose(option); });
+    }
 
     void type(QWidget* box, const char* text)
     {
@@ -65,11 +67,11 @@ private:
     const char* m_test;
 };
 
-QWidget* loaded(TestWindowId id)
+QWidget* loaded(const frmMDI& mainWindow, const char* windowName)
 {
-    QWidget* window = frmMDI::current()->loadedTestWindow(id);
+    QWidget* window = mainWindow.loadedQuizWindow(QString::fromLatin1(windowName));
     if (!window)
-        qFatal("the test window did not open");
+        qFatal("the quiz window %s did not open", windowName);
     return window;
 }
 
@@ -80,18 +82,18 @@ void requireShown(const QWidget* panel, const char* test)
         qFatal("the %s ended without its verdict on screen", test);
 }
 
-void takeBrainTest()
+void takeBrainTest(const frmMDI& mainWindow)
 {
     UserEvents user("Brain");
-    user.click(control(frmMDI::current(), "cmdSelectOption_0"));
-    QWidget* entry = loaded(TestWindowId::BrainTestMain);
+    user.click(control(&mainWindow, "cmdSelectOption_0"));
+    QWidget* entry = loaded(mainWindow, "frmBrainTestMain");
     user.type(control(entry, "txtName"), "ada");
-    user.choose(control(entry, "optMale"));
+    user.choose(control<QRadioButton>(entry, "optMale"));
     user.click(control(entry, "cmdNext"));
 
-    QWidget* questions = loaded(TestWindowId::BrainTestDisplay);
+    QWidget* questions = loaded(mainWindow, "frmBrainTestDisplay");
     for (int question = 0; question < 20; ++question) {
-        user.choose(control(questions, question % 3 ? "optAnswerOne" : "optAnswerTwo"));
+        user.choose(control<QRadioButton>(questions, question % 3 ? "optAnswerOne" : "optAnswerTwo"));
         user.click(control(questions, "cmdNext"));
     }
     const auto* verdict = control<QLabel>(questions, "lblAnswer");
@@ -100,31 +102,31 @@ void takeBrainTest()
         qFatal("the Brain Test shows no verdict");
 }
 
-void takeEQTest()
+void takeEQTest(const frmMDI& mainWindow)
 {
     UserEvents user("EQ");
-    user.click(control(frmMDI::current(), "cmdSelectOption_2"));
-    QWidget* window = loaded(TestWindowId::EQTestMain);
+    user.click(control(&mainWindow, "cmdSelectOption_2"));
+    QWidget* window = loaded(mainWindow, "frmEQTestMain");
     user.type(control(window, "txtName"), "Ada");
     user.click(control(window, "cmdStartTest"));
     for (int statement = 0; statement < 15; ++statement) {
         const QByteArray choice = "optAnswerChoice_" + QByteArray::number(statement % 5);
-        user.choose(control(window, choice.constData()));
+        user.choose(control<QRadioButton>(window, choice.constData()));
         user.click(control(window, "cmdNext"));
     }
     requireShown(control(window, "fraResult"), "Emotional Quotient Test");
 }
 
-void takeMFTest()
+void takeMFTest(const frmMDI& mainWindow)
 {
     UserEvents user("MF");
-    user.click(control(frmMDI::current(), "cmdSelectOption_1"));
-    QWidget* window = loaded(TestWindowId::MFTestMain);
+    user.click(control(&mainWindow, "cmdSelectOption_1"));
+    QWidget* window = loaded(mainWindow, "frmMFTestMain");
     user.type(control(window, "txtName"), "Ada");
     user.type(control(window, "txtAge"), "34");
     user.click(control(window, "cmdTest"));
     for (int question = 0; question < 20; ++question) {
-        user.choose(control(window, question % 2 ? "optOption1" : "optOption2"));
+        user.choose(control<QRadioButton>(window, question % 2 ? "optOption1" : "optOption2"));
         user.click(control(window, "cmdNext"));
     }
     requireShown(control(window, "fraResult"), "Masculine Feminine Test");
@@ -141,11 +143,10 @@ int main(int argc, char* argv[])
     MessageRecorder messages;
     UrlRecorder pages;
 
-    registerTestWindows();
     const std::unique_ptr<frmMDI> mainWindow = showMainWindow();
-    takeBrainTest();
-    takeEQTest();
-    takeMFTest();
+    takeBrainTest(*mainWindow);
+    takeEQTest(*mainWindow);
+    takeMFTest(*mainWindow);
 
     if (!messages.messages.isEmpty())
         qFatal("a run showed the message \"%s\"", qPrintable(messages.messages.first().text));

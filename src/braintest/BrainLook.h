@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-// The colours of the Brain Test's texts, on the blue of every test window.
+// The colours of the Brain Test's texts, on the blue of every quiz window.
 namespace brainlook {
 
 inline const QColor Yellow(255, 255, 0);

@@ -129,7 +129,7 @@ Phrases addPhrases(QGroupBox* panel, const std::array<const char*, 10>& texts)
 } // namespace
 
 frmBrainTestDisplay::frmBrainTestDisplay()
-    : TestWindow(TestWindowId::BrainTestDisplay, "frmBrainTestDisplay", QStringLiteral("Zelt Brain Test"), Menus,
+    : QuizWindow("frmBrainTestDisplay", QStringLiteral("Zelt Brain Test"), Menus,
                  QSize(look::px(ClientWidth), look::px(ClientHeight)))
     , Label61(newForumBanner(clientArea()))
     , Frame5(new BrandStrip("Frame5", clientArea()))
@@ -325,7 +325,7 @@ void frmBrainTestDisplay::cmdBack_Click()
 {
     resetBrainRun();
     close();
-    emit testWindowWanted(TestWindowId::BrainTestMain);
+    emit quizWindowWanted(QStringLiteral("frmBrainTestMain"));
 }
 
 void frmBrainTestDisplay::cmdExit_Click()

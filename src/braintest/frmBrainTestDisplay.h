@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TestWindow.h"
+#include "shell/QuizWindow.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QRadioButton;
 
 // The Brain Test's question window: the twenty questions one at a time with their two answers,
 // then the verdict with the panel that tells what the dominant half of the brain is good at.
-class frmBrainTestDisplay : public TestWindow {
+class frmBrainTestDisplay : public QuizWindow {
     Q_OBJECT
 
 public:

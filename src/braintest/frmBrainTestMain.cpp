@@ -44,7 +44,7 @@ bool isLetter(int code)
 } // namespace
 
 frmBrainTestMain::frmBrainTestMain()
-    : TestWindow(TestWindowId::BrainTestMain, "frmBrainTestMain", QStringLiteral("Zelt Brain Test"), Menus,
+    : QuizWindow("frmBrainTestMain", QStringLiteral("Zelt Brain Test"), Menus,
                  QSize(look::px(ClientWidth), look::px(ClientHeight)))
     , Label61(newForumBanner(clientArea()))
     , Label4(newLabel("Label4", QString::fromLatin1(Welcome), clientArea(),
@@ -128,7 +128,7 @@ void frmBrainTestMain::cmdNext_Click()
     // The entry window stays loaded, with the name and sex as typed; the question window, which
     // every way out of unloads, is loaded afresh on question 1.
     hide();
-    emit testWindowWanted(TestWindowId::BrainTestDisplay);
+    emit quizWindowWanted(QStringLiteral("frmBrainTestDisplay"));
 }
 
 void frmBrainTestMain::cmdExit_Click()

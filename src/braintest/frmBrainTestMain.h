@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TestWindow.h"
+#include "shell/QuizWindow.h"
 
 class BrandStrip;
 class CommandButton;
@@ -13,7 +13,7 @@ class QRadioButton;
 
 // The Brain Test's entry window: a welcome, the name and sex of the user, and the button that
 // starts the test in the question window. It stays loaded, hidden, while the questions are asked.
-class frmBrainTestMain : public TestWindow {
+class frmBrainTestMain : public QuizWindow {
     Q_OBJECT
 
 public:

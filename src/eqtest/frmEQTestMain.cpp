@@ -64,7 +64,7 @@ QLabel* newText(const char* objectName, const QString& text, QWidget* panel, con
 } // namespace
 
 frmEQTestMain::frmEQTestMain()
-    : TestWindow(TestWindowId::EQTestMain, "frmEQTestMain", QStringLiteral("Zelt Emotional Quotient Test"), EQMenus,
+    : QuizWindow("frmEQTestMain", QStringLiteral("Zelt Emotional Quotient Test"), EQMenus,
                  QSize(look::px(ClientWidth), look::px(ClientHeight)))
 {
     look::setBackground(clientArea(), WindowBlue);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TestWindow.h"
+#include "shell/QuizWindow.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QRadioButton;
 // The window in which the user takes the Emotional Quotient Test: an introduction with the
 // name box, the statements one at a time with the five answers, and the result. The three
 // panels share one place; one of them is in front at a time.
-class frmEQTestMain : public TestWindow {
+class frmEQTestMain : public QuizWindow {
     Q_OBJECT
 
 public:

@@ -16,7 +16,7 @@ inline constexpr char CoBrand[] = "Co-brand this software for your site.  Increa
 QString forumBanner();
 } // namespace brandtext
 
-// The advertising strip at the bottom of a test window: the fully-branded offer in front,
+// The advertising strip at the bottom of a quiz window: the fully-branded offer in front,
 // covering the co-branding offer of the same size and place.
 class BrandStrip : public QFrame {
 public:
@@ -29,5 +29,5 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
-// The banner across the top of a test window that invites the user to the maker's forum.
+// The banner across the top of a quiz window that invites the user to the maker's forum.
 MouseLabel* newForumBanner(QWidget* parent);

@@ -16,7 +16,7 @@ struct MenuDesign {
     const char* makeMoneyCaption;
 };
 
-// The File and Help menus that the main window and every test window carry, and the
+// The File and Help menus that the main window and every quiz window carry, and the
 // make-money entry that nobody can choose. The Help items open their pages by themselves;
 // the window connects Exit, About and its own File items.
 class WindowMenus {

@@ -73,7 +73,7 @@ void showCriticalMessage(QWidget* parent, const char* text)
 } // namespace
 
 frmMFTestMain::frmMFTestMain()
-    : TestWindow(TestWindowId::MFTestMain, "frmMFTestMain", QStringLiteral("Zelt Masculine Feminine Test"), Menus,
+    : QuizWindow("frmMFTestMain", QStringLiteral("Zelt Masculine Feminine Test"), Menus,
                  QSize(look::px(ClientWidth), look::px(ClientHeight)))
     , Label61(newForumBanner(clientArea()))
     , pages(new QWidget(clientArea()))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TestWindow.h"
+#include "shell/QuizWindow.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ class QRadioButton;
 // The window in which one person takes the Masculine Feminine Test: the details page asks for
 // a name, an age and a sex, the question page walks through the twenty questions, and the
 // result page shows the percentages and the verdict. Only one page is in front at a time.
-class frmMFTestMain : public TestWindow {
+class frmMFTestMain : public QuizWindow {
     Q_OBJECT
 
 public:

@@ -6,7 +6,7 @@
 #include "shell/UpdatePrompt.h"
 #include "shell/frmMDI.h"
 
-std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock)
+std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock, QuizCatalogue quizzes)
 {
     if (lock.anotherCopyIsRunning()) {
         platform::showMessage(nullptr,
@@ -17,7 +17,7 @@ std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock)
 
     modHelp::PromptForUpdate();
 
-    auto mainWindow = std::make_unique<frmMDI>();
+    auto mainWindow = std::make_unique<frmMDI>(std::move(quizzes));
     mainWindow->showMaximized();
     return mainWindow;
 }

@@ -9,6 +9,7 @@
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
@@ -21,47 +22,21 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include <optional>
+#include <algorithm>
+#include <array>
 
 namespace {
 
-std::map<TestWindowId, frmMDI::TestWindowFactory>& factories()
-{
-    static std::map<TestWindowId, frmMDI::TestWindowFactory> registered;
-    return registered;
-}
-
-frmMDI*& currentMainWindow()
-{
-    static frmMDI* window = nullptr;
-    return window;
-}
-
-struct TestButton {
-    const char* caption;
-    int buttonLeft;
-    int iconLeft;
-    const char* iconName;
-    const char* iconControl;
-    TestWindowId window;
-};
-
-// By index: the Emotional Quotient button (2) stands between the other two on screen.
-const std::array<TestButton, 3> TestButtons = {{
-    {"Brain Test", 1335, 735, "braintest", "Picture2", TestWindowId::BrainTestMain},
-    {"Masculine Feminine Test", 8295, 7695, "mftest", "Picture3", TestWindowId::MFTestMain},
-    {"Emotional Quotient Test", 4815, 4215, "eqtest", "Picture4", TestWindowId::EQTestMain},
-}};
-
-struct LauncherLabel {
+struct LauncherText {
     int top;
     const char* text;
     QColor colour;
     qreal points;
 };
 
-// By index; on screen, top to bottom, index 5 stands above index 4.
-const std::array<LauncherLabel, 6> LauncherLabels = {{
+// The launcher's own texts, indexes 0 to 2 of its labels, top to bottom; the quizzes' labels
+// follow them.
+const std::array<LauncherText, 3> LauncherTexts = {{
     {240, "Welcome to Zelt Noggle", QColor(0, 255, 255), 12},
     {840,
      "The Brain is the most important part of our body that controls us from top to bottom. "
@@ -69,21 +44,9 @@ const std::array<LauncherLabel, 6> LauncherLabels = {{
      "give you a better insight into your own brain.",
      QColor(255, 0, 0), 8.25},
     {1920, "Zelt Noggle includes the following programs", QColor(0, 255, 255), 12},
-    {2760, "Brain Test", QColor(255, 255, 0), 12},
-    {4440, "Masculine Feminine Test", QColor(255, 0, 255), 12},
-    {3600, "Emotional Quotient Test", QColor(0, 255, 0), 12},
 }};
-
-// The test each launcher label opens, by label index; the first three open none.
-std::optional<TestWindowId> testOfLabel(int index)
-{
-    switch (index) {
-    case 3: return TestWindowId::BrainTestMain;
-    case 4: return TestWindowId::MFTestMain;
-    case 5: return TestWindowId::EQTestMain;
-    default: return std::nullopt;
-    }
-}
+constexpr int IntroductionIndex = 1;
+constexpr qreal QuizLabelPoints = 12;
 
 const MenuDesign MainMenus = {"mnuFile", "Check for Software &Update", "mnuSep1", "mnuSep2",
                               "mkmoney", "Make Money &Online"};
@@ -103,6 +66,14 @@ QPushButton* newGreyButton(const QString& objectName, const QString& caption, QW
     return button;
 }
 
+// Whether the window has a button with that caption, access key included.
+bool hasButtonCaptioned(const QWidget* window, const QString& caption)
+{
+    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+    return std::any_of(buttons.begin(), buttons.end(),
+                       [&caption](const QAbstractButton* button) { return button->text() == caption; });
+}
+
 QWidget* newStrip(const QString& objectName, int heightInTwips, QWidget* parent)
 {
     auto* strip = new QWidget(parent);
@@ -113,20 +84,10 @@ QWidget* newStrip(const QString& objectName, int heightInTwips, QWidget* parent)
 
 } // namespace
 
-void frmMDI::registerTestWindow(TestWindowId id, TestWindowFactory factory)
-{
-    factories()[id] = std::move(factory);
-}
-
-frmMDI* frmMDI::current()
-{
-    return currentMainWindow();
-}
-
-frmMDI::frmMDI()
+frmMDI::frmMDI(QuizCatalogue quizzes)
     : menus(this, MainMenus)
+    , m_quizzes(std::move(quizzes))
 {
-    currentMainWindow() = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(programTitleWithVersion());
     setWindowIcon(look::programIcon());
@@ -143,7 +104,7 @@ frmMDI::frmMDI()
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
     rows->addWidget(newBanner(m_content));
-    rows->addWidget(newTestButtonBar(m_content));
+    rows->addWidget(newQuizButtonBar(m_content));
     rows->addWidget(newClientArea(m_content), 1);
     rows->addWidget(newOfferStrip(m_content));
     scroller->setWidget(m_content);
@@ -181,8 +142,8 @@ QWidget* frmMDI::newBanner(QWidget* parent)
     return Picture6;
 }
 
-// The bar of the three test buttons, each with its test's icon.
-QWidget* frmMDI::newTestButtonBar(QWidget* parent)
+// The bar of the quizzes' buttons, each with its quiz's icon.
+QWidget* frmMDI::newQuizButtonBar(QWidget* parent)
 {
     Picture1 = newStrip(QStringLiteral("Picture1"), 900, parent);
     Picture1->setAutoFillBackground(true);
@@ -190,28 +151,27 @@ QWidget* frmMDI::newTestButtonBar(QWidget* parent)
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
     picButtonContainer->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picButtonContainer->setGeometry(0, (Picture1->height() - look::px(800)) / 2, look::px(10935), look::px(800));
-    for (std::size_t index = 0; index < TestButtons.size(); ++index) {
-        const TestButton& design = TestButtons[index];
-        QPushButton* button = newGreyButton(QStringLiteral("cmdSelectOption_%1").arg(index),
-                                            QString::fromLatin1(design.caption), picButtonContainer);
-        button->setGeometry(look::px(design.buttonLeft), look::px(188), look::px(1890), look::px(495));
-        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(int(index)); });
-        cmdSelectOption[index] = button;
+    cmdSelectOption.resize(m_quizzes.size());
+    // Made in index order, which is the order Tab goes through them.
+    for (int index = 0; index < int(m_quizzes.size()); ++index) {
+        const QuizEntry* quiz = quizOfButton(index);
+        QPushButton* button = newGreyButton(QStringLiteral("cmdSelectOption_%1").arg(index), quiz->caption,
+                                            picButtonContainer);
+        button->setGeometry(look::px(quiz->buttonLeft), look::px(188), look::px(1890), look::px(495));
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+        cmdSelectOption[std::size_t(index)] = button;
 
         auto* icon = new QLabel(picButtonContainer);
-        icon->setObjectName(QString::fromLatin1(design.iconControl));
-        icon->setGeometry(look::px(design.iconLeft), look::px(180), look::px(510), look::px(510));
-        icon->setPixmap(look::iconPixmap(QString::fromLatin1(design.iconName), icon->size(), devicePixelRatioF()));
+        icon->setObjectName(quiz->iconControl);
+        icon->setGeometry(look::px(quiz->iconLeft), look::px(180), look::px(510), look::px(510));
+        icon->setPixmap(look::iconPixmap(quiz->picture, icon->size(), devicePixelRatioF()));
         icon->setAlignment(Qt::AlignCenter);
     }
-    Picture2 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture2"));
-    Picture3 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture3"));
-    Picture4 = picButtonContainer->findChild<QLabel*>(QStringLiteral("Picture4"));
     return Picture1;
 }
 
-// The client area in which the test windows open, with the black launcher panel and its six
-// labels over its top. Test windows open only while the panel is hidden, so it never covers one.
+// The client area in which the quiz windows open, with the black launcher panel and its
+// labels over its top. Quiz windows open only while the panel is hidden, so it never covers one.
 QWidget* frmMDI::newClientArea(QWidget* parent)
 {
     auto* clientArea = new QWidget(parent);
@@ -219,34 +179,42 @@ QWidget* frmMDI::newClientArea(QWidget* parent)
     mdiClient = new QMdiArea(clientArea);
     mdiClient->setObjectName(QStringLiteral("mdiClient"));
     mdiClient->setBackground(Qt::black);
-    // A test window taller or wider than the client area can be scrolled to.
+    // A quiz window taller or wider than the client area can be scrolled to.
     mdiClient->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiClient->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     picMain = new MouseLabel(QStringLiteral("picMain"), QString(), clientArea);
     look::setBackground(picMain, Qt::black);
     connect(picMain, &MouseLabel::mouseMoved, this, &frmMDI::picMain_MouseMove);
-    for (std::size_t index = 0; index < LauncherLabels.size(); ++index) {
-        const LauncherLabel& design = LauncherLabels[index];
-        auto* label = new MouseLabel(QStringLiteral("lblCaption_%1").arg(index), QString::fromLatin1(design.text),
-                                     picMain);
-        label->setFont(look::verdana(design.points, true));
-        look::setTextColour(label, design.colour);
-        if (index == 1) {
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignCenter);
-            label->resize(look::px(IntroductionWidth), look::px(IntroductionHeight));
-        } else {
-            label->adjustSize();
-        }
-        label->move(0, look::px(design.top));
-        if (testOfLabel(int(index)))
-            label->setHandPointer();
-        connect(label, &MouseLabel::clicked, this, [this, index] { lblCaption_Click(int(index)); });
-        connect(label, &MouseLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(int(index)); });
-        lblCaption[index] = label;
+    lblCaption.resize(LauncherTexts.size() + m_quizzes.size());
+    for (std::size_t index = 0; index < LauncherTexts.size(); ++index) {
+        const LauncherText& text = LauncherTexts[index];
+        newLauncherLabel(int(index), QString::fromLatin1(text.text), text.top, text.colour, text.points);
+    }
+    for (int index = int(LauncherTexts.size()); index < int(lblCaption.size()); ++index) {
+        const QuizEntry* quiz = quizOfLabel(index);
+        newLauncherLabel(index, quiz->caption, quiz->labelTop, quiz->labelColour, QuizLabelPoints)->setHandPointer();
     }
     clientArea->installEventFilter(this);
     return clientArea;
+}
+
+MouseLabel* frmMDI::newLauncherLabel(int index, const QString& text, int top, const QColor& colour, qreal points)
+{
+    auto* label = new MouseLabel(QStringLiteral("lblCaption_%1").arg(index), text, picMain);
+    label->setFont(look::verdana(points, true));
+    look::setTextColour(label, colour);
+    if (index == IntroductionIndex) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->resize(look::px(IntroductionWidth), look::px(IntroductionHeight));
+    } else {
+        label->adjustSize();
+    }
+    label->move(0, look::px(top));
+    connect(label, &MouseLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+    connect(label, &MouseLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
+    lblCaption[std::size_t(index)] = label;
+    return label;
 }
 
 // The strip along the bottom: the fully-branded offer and the Exit button.
@@ -268,8 +236,7 @@ QWidget* frmMDI::newOfferStrip(QWidget* parent)
 
 frmMDI::~frmMDI()
 {
-    currentMainWindow() = nullptr;
-    // The test windows go after this window's own parts, hidden as they go: nobody listens then.
+    // The quiz windows go after this window's own parts, hidden as they go: nobody listens then.
     for (const auto& [id, window] : m_loaded) {
         if (window)
             window->disconnect(this);
@@ -309,45 +276,80 @@ int frmMDI::designHeight() const
     return Picture6->height() + Picture1->height() + launcherBottom + look::px(LauncherMargin) + PicCoBrand->height();
 }
 
-TestWindow* frmMDI::loadTestWindow(TestWindowId id)
+const QuizEntry* frmMDI::quizOfButton(int index) const
 {
-    if (TestWindow* loaded = loadedTestWindow(id))
+    for (const QuizEntry& quiz : m_quizzes) {
+        if (quiz.buttonIndex == index)
+            return &quiz;
+    }
+    return nullptr;
+}
+
+const QuizEntry* frmMDI::quizOfLabel(int index) const
+{
+    for (const QuizEntry& quiz : m_quizzes) {
+        if (quiz.labelIndex == index)
+            return &quiz;
+    }
+    return nullptr;
+}
+
+std::pair<const QuizEntry*, const QuizWindowEntry*> frmMDI::windowEntry(const QString& windowName) const
+{
+    for (const QuizEntry& quiz : m_quizzes) {
+        for (const QuizWindowEntry& window : quiz.windows) {
+            if (window.name == windowName)
+                return {&quiz, &window};
+        }
+    }
+    return {nullptr, nullptr};
+}
+
+QuizWindow* frmMDI::loadQuizWindow(const QString& windowName)
+{
+    if (QuizWindow* loaded = loadedQuizWindow(windowName))
         return loaded;
-    const auto factory = factories().find(id);
-    if (factory == factories().end())
+    const auto [quiz, entry] = windowEntry(windowName);
+    if (!entry)
         return nullptr;
-    TestWindow* window = factory->second();
+    QuizWindow* window = entry->create();
+    // Each quiz window shows its quiz's icon, the one beside the quiz's button.
+    window->setWindowIcon(look::pictureIcon(quiz->picture));
     mdiClient->addSubWindow(window);
-    m_loaded[id] = window;
-    connect(window, &TestWindow::shown, this, &frmMDI::followScreen);
-    connect(window, &TestWindow::hidden, this, &frmMDI::followScreen);
-    connect(window, &TestWindow::unloaded, this, &frmMDI::testWindowUnloaded);
-    connect(window, &TestWindow::testWindowWanted, this, &frmMDI::OpenTest);
+    m_loaded[windowName] = window;
+    connect(window, &QuizWindow::shown, this, &frmMDI::followScreen);
+    connect(window, &QuizWindow::hidden, this, &frmMDI::followScreen);
+    connect(window, &QuizWindow::unloaded, this, &frmMDI::quizWindowUnloaded);
+    connect(window, &QuizWindow::quizWindowWanted, this, &frmMDI::OpenTest);
     window->fitAroundClientArea();
     window->placeAtTop();
     return window;
 }
 
-TestWindow* frmMDI::loadedTestWindow(TestWindowId id) const
+QuizWindow* frmMDI::loadedQuizWindow(const QString& windowName) const
 {
-    const auto loaded = m_loaded.find(id);
+    const auto loaded = m_loaded.find(windowName);
     return loaded == m_loaded.end() ? nullptr : loaded->second.data();
 }
 
 void frmMDI::UnloadTestWindows()
 {
-    // The question window of the Brain Test is unloaded a second time at the end, as the program
-    // always did; it is no longer loaded by then, so it is skipped.
-    for (TestWindowId id : {TestWindowId::BrainTestDisplay, TestWindowId::BrainTestMain, TestWindowId::EQTestMain,
-                            TestWindowId::MFTestMain, TestWindowId::BrainTestDisplay}) {
-        if (TestWindow* window = loadedTestWindow(id))
+    std::multimap<int, QString> order;
+    for (const QuizEntry& quiz : m_quizzes) {
+        for (const QuizWindowEntry& window : quiz.windows) {
+            for (int place : window.unloadPlaces)
+                order.emplace(place, window.name);
+        }
+    }
+    for (const auto& [place, windowName] : order) {
+        if (QuizWindow* window = loadedQuizWindow(windowName))
             window->close();
     }
 }
 
-void frmMDI::OpenTest(TestWindowId id)
+void frmMDI::OpenTest(const QString& windowName)
 {
-    TestWindow* window = loadTestWindow(id);
+    QuizWindow* window = loadQuizWindow(windowName);
     if (!window)
         return;
     picMain->hide();
@@ -356,22 +358,22 @@ void frmMDI::OpenTest(TestWindowId id)
     mdiClient->setActiveSubWindow(window);
 }
 
-void frmMDI::testWindowUnloaded(TestWindow* window)
+void frmMDI::quizWindowUnloaded(QuizWindow* window)
 {
-    auto loaded = m_loaded.find(window->id());
+    auto loaded = m_loaded.find(window->objectName());
     if (loaded != m_loaded.end() && loaded->second == window)
         m_loaded.erase(loaded);
     picMain->setVisible(true);
     followScreen();
     // The keyboard comes back to the launcher with its first button.
-    if (!testWindowOnScreen())
-        cmdSelectOption[0]->setFocus();
+    if (!quizWindowOnScreen() && !cmdSelectOption.empty())
+        cmdSelectOption.front()->setFocus();
 }
 
-TestWindow* frmMDI::testWindowOnScreen() const
+QuizWindow* frmMDI::quizWindowOnScreen() const
 {
-    TestWindow* onScreen = nullptr;
-    for (const auto& [id, window] : m_loaded) {
+    QuizWindow* onScreen = nullptr;
+    for (const auto& [name, window] : m_loaded) {
         if (window && !window->isHidden())
             onScreen = window;
     }
@@ -380,12 +382,13 @@ TestWindow* frmMDI::testWindowOnScreen() const
 
 void frmMDI::followScreen()
 {
-    const TestWindow* onScreen = testWindowOnScreen();
+    const QuizWindow* onScreen = quizWindowOnScreen();
     menuBar()->clear();
     menuBar()->addActions((onScreen ? onScreen->menus : menus).menuBarActions());
-    // The Brain Test's windows have an "&Exit" of their own: Alt+E presses theirs, rather than
+    // A quiz window with an "&Exit" of its own takes Alt+E while it is on screen, rather than
     // taking turns with the main window's.
-    cmdMdiExit->setShortcut(onScreen ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit->text()));
+    const bool exitOfItsOwn = onScreen && hasButtonCaptioned(onScreen, cmdMdiExit->text());
+    cmdMdiExit->setShortcut(exitOfItsOwn ? QKeySequence() : QKeySequence::mnemonic(cmdMdiExit->text()));
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)
@@ -409,19 +412,20 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 void frmMDI::cmdSelectOption_Click(int index)
 {
     UnloadTestWindows();
-    OpenTest(TestButtons[index].window);
+    if (const QuizEntry* quiz = quizOfButton(index))
+        OpenTest(quiz->windows.front().name);
 }
 
 void frmMDI::lblCaption_Click(int index)
 {
     UnloadTestWindows();
-    if (const std::optional<TestWindowId> test = testOfLabel(index))
-        OpenTest(*test);
+    if (const QuizEntry* quiz = quizOfLabel(index))
+        OpenTest(quiz->windows.front().name);
 }
 
 void frmMDI::lblCaption_MouseMove(int index)
 {
-    if (!testOfLabel(index))
+    if (!quizOfLabel(index))
         return;
     QFont font = lblCaption[index]->font();
     font.setUnderline(true);

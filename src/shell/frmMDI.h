@@ -1,13 +1,13 @@
 #pragma once
 
 #include "links/WindowMenus.h"
-#include "shell/TestWindow.h"
+#include "shell/QuizCatalogue.h"
+#include "shell/QuizWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <functional>
 #include <map>
+#include <vector>
 
 class MouseLabel;
 class QFrame;
@@ -15,45 +15,38 @@ class QLabel;
 class QMdiArea;
 class QPushButton;
 
-// The main window: a banner, a bar of three test buttons, the black launcher panel with its
-// six labels, the client area in which the test windows open, and a strip with the Exit
-// button. Closing it unloads every test window and ends the program.
+// The main window: a banner, a bar with a button for each quiz, the black launcher panel with
+// its three texts and a label for each quiz, the client area in which the quiz windows open, and
+// a strip with the Exit button. Which quizzes there are, it learns from the catalogue it is
+// given. Closing it unloads every quiz window and ends the program.
 class frmMDI : public QMainWindow {
     Q_OBJECT
 
 public:
-    // How a test window comes into being; each test registers its windows before start-up.
-    using TestWindowFactory = std::function<TestWindow*()>;
-    static void registerTestWindow(TestWindowId id, TestWindowFactory factory);
-
-    frmMDI();
+    explicit frmMDI(QuizCatalogue quizzes);
     ~frmMDI() override;
-
-    // The main window of the running program, for the test windows.
-    static frmMDI* current();
 
     // Places the banner, the button frame, the labels and the Exit button on the screen width.
     void LayOutMainWindow();
 
-    // The one way a test window comes on screen: loaded (and placed) if it was not, the launcher
+    // The one way a quiz window comes on screen: loaded (and placed) if it was not, the launcher
     // panel hidden, shown at the top of the client area and made the active window.
-    void OpenTest(TestWindowId id);
-    // The loaded window of that kind, created (and placed) first if it was not loaded.
-    TestWindow* loadTestWindow(TestWindowId id);
-    // The loaded window of that kind, or none.
-    TestWindow* loadedTestWindow(TestWindowId id) const;
+    void OpenTest(const QString& windowName);
+    // The loaded window of that name, created (and placed) first if it was not loaded.
+    QuizWindow* loadQuizWindow(const QString& windowName);
+    // The loaded window of that name, or none.
+    QuizWindow* loadedQuizWindow(const QString& windowName) const;
     void UnloadTestWindows();
 
     MouseLabel* Picture6;
     MouseLabel* lblQuorvaneBanner;
     QWidget* Picture1;
     QFrame* picButtonContainer;
-    std::array<QPushButton*, 3> cmdSelectOption;
-    QLabel* Picture2;
-    QLabel* Picture3;
-    QLabel* Picture4;
+    // By index, one for each quiz.
+    std::vector<QPushButton*> cmdSelectOption;
     MouseLabel* picMain;
-    std::array<MouseLabel*, 6> lblCaption;
+    // By index: the launcher's three texts, then one for each quiz.
+    std::vector<MouseLabel*> lblCaption;
     QMdiArea* mdiClient;
     QWidget* PicCoBrand;
     QPushButton* cmdMdiExit;
@@ -66,25 +59,33 @@ protected:
 
 private:
     QWidget* newBanner(QWidget* parent);
-    QWidget* newTestButtonBar(QWidget* parent);
+    QWidget* newQuizButtonBar(QWidget* parent);
     QWidget* newClientArea(QWidget* parent);
     QWidget* newOfferStrip(QWidget* parent);
+    MouseLabel* newLauncherLabel(int index, const QString& text, int top, const QColor& colour, qreal points);
     // The least size in which every control of the main window shows at its designed place.
     int designWidth() const;
     int designHeight() const;
 
-    // A test window was unloaded: the launcher panel comes back.
-    void testWindowUnloaded(TestWindow* window);
-    // Follows the test window on screen, or its absence: the menu bar shows its menus, or the
+    // The quiz whose button or label has that index, or none.
+    const QuizEntry* quizOfButton(int index) const;
+    const QuizEntry* quizOfLabel(int index) const;
+    // The quiz of the window of that name and the window's entry, or none.
+    std::pair<const QuizEntry*, const QuizWindowEntry*> windowEntry(const QString& windowName) const;
+
+    // A quiz window was unloaded: the launcher panel comes back.
+    void quizWindowUnloaded(QuizWindow* window);
+    // Follows the quiz window on screen, or its absence: the menu bar shows its menus, or the
     // main window's own; its access keys go first.
     void followScreen();
-    TestWindow* testWindowOnScreen() const;
+    QuizWindow* quizWindowOnScreen() const;
 
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
 
+    QuizCatalogue m_quizzes;
     QWidget* m_content;
-    std::map<TestWindowId, QPointer<TestWindow>> m_loaded;
+    std::map<QString, QPointer<QuizWindow>> m_loaded;
 };

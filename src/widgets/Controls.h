@@ -10,14 +10,14 @@ class QLabel;
 class QRadioButton;
 class QWidget;
 
-// The controls of the test windows, built alike: all on the same blue, with the same buttons.
+// The controls of the quiz windows, built alike: all on the same blue, with the same buttons.
 namespace controls {
 
 inline const QColor WindowBlue(48, 98, 165);
 inline const QColor ButtonFace(255, 224, 192);
 inline const QColor White(255, 255, 255);
 
-// A Verdana bold button on the test windows' button face.
+// A Verdana bold button on the quiz windows' button face.
 CommandButton* newButton(const char* objectName, const char* caption, QWidget* parent, const QRect& geometry);
 // A plain-text label that wraps its text.
 QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent, const QRect& geometry,

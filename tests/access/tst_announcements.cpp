@@ -1,8 +1,8 @@
-#include "TestWindows.h"
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
+#include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 
 #include <QAccessible>
@@ -40,22 +40,9 @@ QString groupOfTheFocus()
     return QAccessible::queryAccessibleInterface(group)->text(QAccessible::Name);
 }
 
-// Keys go through the window system to the control with the focus, as a user's do.
-void press(int key)
-{
-    QTest::keyClick(QApplication::activeWindow()->windowHandle(), Qt::Key(key));
-}
-
-// Chooses an answer with the keys: Space chooses the option with the focus, an arrow the other.
-void choose(QRadioButton* wanted)
-{
-    press(Qt::Key_Space);
-    if (!wanted->isChecked())
-        press(Qt::Key_Down);
-    QVERIFY(wanted->isChecked());
-}
-
 } // namespace
+
+using namespace user;
 
 // A screen reader reads what has the focus. What comes on screen elsewhere, while the user's
 // focus stays on the answers (the next question, a verdict, a band), is told to it as a
@@ -64,7 +51,6 @@ class TestAnnouncements : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -74,7 +60,7 @@ private slots:
     void masculineFeminineQuestionsAndVerdict();
 
 private:
-    QWidget* launch(int button, const char* windowName);
+    QWidget* launch(Quiz quiz);
 
     QStringList& notifications() { return m_notifications->said; }
 
@@ -82,11 +68,6 @@ private:
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<frmMDI> m_mainWindow;
 };
-
-void TestAnnouncements::initTestCase()
-{
-    registerTestWindows();
-}
 
 void TestAnnouncements::init()
 {
@@ -104,10 +85,10 @@ void TestAnnouncements::cleanup()
     m_notifications.reset();
 }
 
-QWidget* TestAnnouncements::launch(int button, const char* windowName)
+// Opens the quiz and types a name.
+QWidget* TestAnnouncements::launch(Quiz quiz)
 {
-    QTest::mouseClick(m_mainWindow->cmdSelectOption[button], Qt::LeftButton);
-    QWidget* window = control<QWidget>(m_mainWindow.get(), windowName);
+    QWidget* window = QuizDriver(*m_mainWindow).open(quiz);
     QTest::keyClicks(control<QLineEdit>(window, "txtName"), QStringLiteral("anna"));
     return window;
 }
@@ -138,17 +119,18 @@ void TestAnnouncements::brainTestQuestionsAndVerdict()
     QFETCH(QString, verdict);
     QFETCH(QString, focusAfterTheVerdict);
 
-    QWidget* entry = launch(0, "frmBrainTestMain");
-    QTest::mouseClick(control<QRadioButton>(entry, "optMale"), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(control<QPushButton>(entry, "cmdNext"), Qt::LeftButton);
+    QWidget* entry = launch(Quiz::Brain);
+    choose(control<QRadioButton>(entry, "optMale"));
+    click(control<QPushButton>(entry, "cmdNext"));
     auto* display = control<QWidget>(m_mainWindow.get(), "frmBrainTestDisplay");
     QCOMPARE(QApplication::focusWidget(), control<QRadioButton>(display, "optAnswerOne"));
     QCOMPARE(groupOfTheFocus(), QStringLiteral("1.  Do you believe in taking risks?"));
     QCOMPARE(notifications(), QStringList{});
 
     for (int question = 1; question <= 20; ++question) {
-        choose(control<QRadioButton>(display,
-                                     answers[question - 1] == QLatin1Char('1') ? "optAnswerOne" : "optAnswerTwo"));
+        QVERIFY(chooseWithKeys({control<QRadioButton>(display, "optAnswerOne"),
+                                control<QRadioButton>(display, "optAnswerTwo")},
+                               answers[question - 1] == QLatin1Char('1') ? 0 : 1));
         press(Qt::Key_Return);
         if (question == 20)
             break;
@@ -168,8 +150,8 @@ void TestAnnouncements::brainTestQuestionsAndVerdict()
 
 void TestAnnouncements::emotionalQuotientStatementsAndBand()
 {
-    QWidget* window = launch(2, "frmEQTestMain");
-    QTest::mouseClick(control<QPushButton>(window, "cmdStartTest"), Qt::LeftButton);
+    QWidget* window = launch(Quiz::EmotionalQuotient);
+    click(control<QPushButton>(window, "cmdStartTest"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optAnswerChoice_0"));
     QCOMPARE(groupOfTheFocus(), QStringLiteral("Question 1 of 15. Setbacks don't affect me very badly."));
 
@@ -200,9 +182,9 @@ void TestAnnouncements::emotionalQuotientStatementsAndBand()
 
 void TestAnnouncements::masculineFeminineQuestionsAndVerdict()
 {
-    QWidget* window = launch(1, "frmMFTestMain");
+    QWidget* window = launch(Quiz::MasculineFeminine);
     QTest::keyClicks(control<QLineEdit>(window, "txtAge"), QStringLiteral("31"));
-    QTest::mouseClick(control<QPushButton>(window, "cmdTest"), Qt::LeftButton);
+    click(control<QPushButton>(window, "cmdTest"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optOption1"));
     QCOMPARE(groupOfTheFocus(), QStringLiteral("1. Do you like being told what to do ?"));
 

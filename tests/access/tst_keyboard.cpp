@@ -1,10 +1,11 @@
-#include "TestWindows.h"
 #include "braintest/frmBrainTestDisplay.h"
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
+#include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -16,50 +17,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace user;
+
 namespace {
 
-QWidget* focused()
-{
-    return QApplication::focusWidget();
-}
-
-// Keys go through the window system to the control with the focus, as a user's do.
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::activeWindow()->windowHandle(), Qt::Key(key), modifiers);
-}
-
-void type(const QString& text)
-{
-    for (QChar character : text)
-        QTest::keyClick(QApplication::activeWindow()->windowHandle(), character.toLatin1());
-}
-
-// Presses Tab until the control has the focus; false when it is never reached.
-bool tabTo(const QWidget* control)
-{
-    for (int presses = 0; presses < 40 && focused() != control; ++presses)
-        press(Qt::Key_Tab);
-    return focused() == control;
-}
-
-// Tabs into a group of options, selects the one reached with Space and moves with the arrow
-// keys to the wanted one, which selects it; false when the group is never reached.
-bool choose(const QList<QRadioButton*>& group, int wanted)
-{
-    for (int presses = 0; presses < 40 && !group.contains(focused()); ++presses)
-        press(Qt::Key_Tab);
-    press(Qt::Key_Space);
-    for (int presses = 0; presses < group.size() && group.contains(focused()); ++presses) {
-        const int current = int(group.indexOf(focused()));
-        if (current == wanted)
-            break;
-        press(current < wanted ? Qt::Key_Down : Qt::Key_Up);
-    }
-    return focused() == group[wanted] && group[wanted]->isChecked();
-}
-
-// A control of one of the test windows.
+// A control of one of the quiz windows.
 template <typename Control>
 Control* control(const frmMDI& mainWindow, const char* windowName, const char* controlName)
 {
@@ -73,7 +35,6 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -99,11 +60,6 @@ private:
     std::unique_ptr<frmMDI> m_mainWindow;
     std::unique_ptr<MessageRecorder> m_messages;
 };
-
-void TestKeyboard::initTestCase()
-{
-    registerTestWindows();
-}
 
 void TestKeyboard::init()
 {
@@ -139,7 +95,7 @@ void TestKeyboard::brainTest()
                                           control<QRadioButton>(*m_mainWindow, "frmBrainTestDisplay", "optAnswerTwo")};
     QVERIFY(answers[0] && answers[1]);
     for (int question = 1; question <= 20; ++question) {
-        QVERIFY2(choose(answers, 1), qPrintable(QStringLiteral("question %1").arg(question)));
+        QVERIFY2(chooseWithKeys(answers, 1), qPrintable(QStringLiteral("question %1").arg(question)));
         press(Qt::Key_Return);
     }
     QCOMPARE(control<QLabel>(*m_mainWindow, "frmBrainTestDisplay", "lblAnswer")->text(),
@@ -147,7 +103,7 @@ void TestKeyboard::brainTest()
 
     QVERIFY(tabTo(control<QPushButton>(*m_mainWindow, "frmBrainTestDisplay", "Command1")));
     press(Qt::Key_Space);
-    QTRY_VERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::BrainTestDisplay));
+    QTRY_VERIFY(!m_mainWindow->loadedQuizWindow("frmBrainTestDisplay"));
     QCOMPARE(name->text(), QStringLiteral("ANNA"));
     QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(0));
 }
@@ -164,7 +120,7 @@ void TestKeyboard::emotionalQuotientTest()
         choices << control<QRadioButton>(*m_mainWindow, "frmEQTestMain",
                                          qPrintable(QStringLiteral("optAnswerChoice_%1").arg(index)));
     for (int statement = 1; statement <= 15; ++statement) {
-        QVERIFY(choose(choices, 2));
+        QVERIFY(chooseWithKeys(choices, 2));
         QVERIFY(tabTo(control<QPushButton>(*m_mainWindow, "frmEQTestMain", "cmdNext")));
         press(Qt::Key_Space);
     }
@@ -202,72 +158,7 @@ void TestKeyboard::masculineFeminineTest()
     QCOMPARE(modMaleFemaleTest::MFScore, qint16(8));
 }
 
-Q_DECLARE_METATYPE(TestWindowId)
-
 namespace {
-
-// The pages of the program, as a user reaches them with the mouse.
-enum class Page {
-    Launcher,
-    BrainEntry,
-    BrainQuestion,
-    BrainVerdict,
-    EQEntry,
-    EQStatement,
-    EQBand,
-    MFDetails,
-    MFQuestion,
-    MFVerdict
-};
-
-void click(QWidget* control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
-}
-
-void goTo(const frmMDI& mainWindow, Page page)
-{
-    const auto in = [&mainWindow](const char* window, const char* name) {
-        return control<QWidget>(control(&mainWindow, window), name);
-    };
-    switch (page) {
-    case Page::Launcher: return;
-    case Page::BrainEntry: return click(mainWindow.cmdSelectOption[0]);
-    case Page::BrainQuestion:
-        goTo(mainWindow, Page::BrainEntry);
-        QTest::keyClicks(in("frmBrainTestMain", "txtName"), QStringLiteral("anna"));
-        click(in("frmBrainTestMain", "optMale"));
-        return click(in("frmBrainTestMain", "cmdNext"));
-    case Page::BrainVerdict:
-        goTo(mainWindow, Page::BrainQuestion);
-        for (int question = 1; question <= 20; ++question) {
-            click(in("frmBrainTestDisplay", "optAnswerOne"));
-            click(in("frmBrainTestDisplay", "cmdNext"));
-        }
-        return;
-    case Page::EQEntry: return click(mainWindow.cmdSelectOption[2]);
-    case Page::EQStatement:
-        goTo(mainWindow, Page::EQEntry);
-        QTest::keyClicks(in("frmEQTestMain", "txtName"), QStringLiteral("anna"));
-        return click(in("frmEQTestMain", "cmdStartTest"));
-    case Page::EQBand:
-        goTo(mainWindow, Page::EQStatement);
-        for (int statement = 1; statement <= 15; ++statement)
-            click(in("frmEQTestMain", "cmdNext"));
-        return;
-    case Page::MFDetails: return click(mainWindow.cmdSelectOption[1]);
-    case Page::MFQuestion:
-        goTo(mainWindow, Page::MFDetails);
-        QTest::keyClicks(in("frmMFTestMain", "txtName"), QStringLiteral("anna"));
-        QTest::keyClicks(in("frmMFTestMain", "txtAge"), QStringLiteral("31"));
-        return click(in("frmMFTestMain", "cmdTest"));
-    case Page::MFVerdict:
-        goTo(mainWindow, Page::MFQuestion);
-        for (int question = 1; question <= 20; ++question)
-            click(in("frmMFTestMain", "cmdNext"));
-        return;
-    }
-}
 
 // The names of the controls Tab reaches in turn from the focus, until it comes back; at most
 // twenty.
@@ -288,16 +179,20 @@ Q_DECLARE_METATYPE(Page)
 
 void TestKeyboard::arrowsChooseInEveryOptionGroup_data()
 {
-    QTest::addColumn<TestWindowId>("window");
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("sex of the Brain Test") << TestWindowId::BrainTestMain << "optMale"
+    QTest::newRow("sex of the Brain Test") << "frmBrainTestMain"
+                                           << "optMale"
                                            << "optFemale";
-    QTest::newRow("Brain Test answers") << TestWindowId::BrainTestDisplay << "optAnswerOne"
+    QTest::newRow("Brain Test answers") << "frmBrainTestDisplay"
+                                        << "optAnswerOne"
                                         << "optAnswerTwo";
-    QTest::newRow("EQ scale") << TestWindowId::EQTestMain << "optAnswerChoice_0"
+    QTest::newRow("EQ scale") << "frmEQTestMain"
+                              << "optAnswerChoice_0"
                               << "optAnswerChoice_1";
-    QTest::newRow("MF answers") << TestWindowId::MFTestMain << "optOption1"
+    QTest::newRow("MF answers") << "frmMFTestMain"
+                                << "optOption1"
                                 << "optOption2";
 }
 
@@ -305,11 +200,11 @@ void TestKeyboard::arrowsChooseInEveryOptionGroup_data()
 // when none was selected yet.
 void TestKeyboard::arrowsChooseInEveryOptionGroup()
 {
-    QFETCH(TestWindowId, window);
+    QFETCH(QString, window);
     QFETCH(QString, first);
     QFETCH(QString, second);
     m_mainWindow->OpenTest(window);
-    TestWindow* test = m_mainWindow->loadedTestWindow(window);
+    QuizWindow* test = m_mainWindow->loadedQuizWindow(window);
     auto* one = control<QRadioButton>(test, first);
     auto* two = control<QRadioButton>(test, second);
     // Each group as it is before a first answer: nothing chosen.
@@ -332,19 +227,22 @@ void TestKeyboard::arrowsChooseInEveryOptionGroup()
 
 void TestKeyboard::enterPressesTheFocusedButton_data()
 {
-    QTest::addColumn<TestWindowId>("window");
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
-    QTest::newRow("EQ Test's start button") << TestWindowId::EQTestMain << "cmdStartTest";
-    QTest::newRow("MF Test's start button") << TestWindowId::MFTestMain << "cmdTest";
-    QTest::newRow("Brain Test's Exit") << TestWindowId::BrainTestMain << "cmdExit";
+    QTest::newRow("EQ Test's start button") << "frmEQTestMain"
+                                            << "cmdStartTest";
+    QTest::newRow("MF Test's start button") << "frmMFTestMain"
+                                            << "cmdTest";
+    QTest::newRow("Brain Test's Exit") << "frmBrainTestMain"
+                                       << "cmdExit";
 }
 
 void TestKeyboard::enterPressesTheFocusedButton()
 {
-    QFETCH(TestWindowId, window);
+    QFETCH(QString, window);
     QFETCH(QString, button);
     m_mainWindow->OpenTest(window);
-    auto* pressed = control<QPushButton>(m_mainWindow->loadedTestWindow(window), button);
+    auto* pressed = control<QPushButton>(m_mainWindow->loadedQuizWindow(window), button);
     QSignalSpy clicks(pressed, &QPushButton::clicked);
     pressed->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Return);
@@ -378,7 +276,7 @@ void TestKeyboard::tabCyclesThroughEveryPage()
 {
     QFETCH(Page, page);
     QFETCH(QString, cycle);
-    goTo(*m_mainWindow, page);
+    QuizDriver(*m_mainWindow).reach(page);
     const QStringList forward = cycle.split(QLatin1Char(' '));
     QCOMPARE(tabCycle(), forward);
 
@@ -393,22 +291,21 @@ void TestKeyboard::launcherLinksOpenTheirTest_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<int>("key");
-    QTest::addColumn<TestWindowId>("window");
-    QTest::newRow("Brain Test, Enter") << "lblCaption_3" << int(Qt::Key_Return) << TestWindowId::BrainTestMain;
-    QTest::newRow("Emotional Quotient Test, Space") << "lblCaption_5" << int(Qt::Key_Space) << TestWindowId::EQTestMain;
-    QTest::newRow("Masculine Feminine Test, keypad Enter")
-        << "lblCaption_4" << int(Qt::Key_Enter) << TestWindowId::MFTestMain;
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Brain Test, Enter") << "lblCaption_3" << int(Qt::Key_Return) << "frmBrainTestMain";
+    QTest::newRow("Emotional Quotient Test, Space") << "lblCaption_5" << int(Qt::Key_Space) << "frmEQTestMain";
+    QTest::newRow("Masculine Feminine Test, keypad Enter") << "lblCaption_4" << int(Qt::Key_Enter) << "frmMFTestMain";
 }
 
 void TestKeyboard::launcherLinksOpenTheirTest()
 {
     QFETCH(QString, link);
     QFETCH(int, key);
-    QFETCH(TestWindowId, window);
+    QFETCH(QString, window);
     QVERIFY(tabTo(control(m_mainWindow.get(), link)));
     press(key);
-    QVERIFY(m_mainWindow->loadedTestWindow(window));
-    QVERIFY(m_mainWindow->loadedTestWindow(window)->isVisible());
+    QVERIFY(m_mainWindow->loadedQuizWindow(window));
+    QVERIFY(m_mainWindow->loadedQuizWindow(window)->isVisible());
 }
 
 void TestKeyboard::aboutBoxLinksOpenTheirPage_data()
@@ -440,9 +337,9 @@ void TestKeyboard::aboutBoxLinksOpenTheirPage()
 void TestKeyboard::accessKeysOfATestWindowComeFirst_data()
 {
     QTest::addColumn<Page>("page");
-    QTest::addColumn<TestWindowId>("window");
-    QTest::newRow("Brain Test details") << Page::BrainEntry << TestWindowId::BrainTestMain;
-    QTest::newRow("Brain Test question") << Page::BrainQuestion << TestWindowId::BrainTestDisplay;
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Brain Test details") << Page::BrainEntry << "frmBrainTestMain";
+    QTest::newRow("Brain Test question") << Page::BrainQuestion << "frmBrainTestDisplay";
 }
 
 // Alt+E presses the "Exit" of the Brain Test window on screen at once, which closes it, not the
@@ -450,11 +347,11 @@ void TestKeyboard::accessKeysOfATestWindowComeFirst_data()
 void TestKeyboard::accessKeysOfATestWindowComeFirst()
 {
     QFETCH(Page, page);
-    QFETCH(TestWindowId, window);
-    goTo(*m_mainWindow, page);
+    QFETCH(QString, window);
+    QuizDriver(*m_mainWindow).reach(page);
     QSignalSpy mainExits(m_mainWindow->cmdMdiExit, &QPushButton::clicked);
     press(Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(!m_mainWindow->loadedTestWindow(window));
+    QTRY_VERIFY(!m_mainWindow->loadedQuizWindow(window));
     QCOMPARE(mainExits.size(), 0);
     QVERIFY(m_mainWindow->isVisible());
     // The keyboard is back on the launcher's first button, not lost with the closed window.

@@ -2,6 +2,7 @@
 #include "braintest/frmBrainTestMain.h"
 #include "braintest/modBrainTest.h"
 #include "shell/frmMDI.h"
+#include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 #include "widgets/MouseLabel.h"
 
@@ -66,6 +67,7 @@ private:
 
     std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<frmMDI> m_main;
+    std::unique_ptr<QuizDriver> m_driver;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<UrlRecorder> m_pages;
 };
@@ -73,17 +75,6 @@ private:
 Q_DECLARE_METATYPE(MessageIcon)
 
 namespace {
-
-void click(QWidget* widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-// An option is clicked on its circle, which lies at its left.
-void choose(QRadioButton* option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-}
 
 void trigger(const QObject* window, const char* menuItem)
 {
@@ -120,8 +111,6 @@ void closeAboutBox()
 void TestBrainWindows::initTestCase()
 {
     m_folders = std::make_unique<IsolatedUserFolders>();
-    frmMDI::registerTestWindow(TestWindowId::BrainTestMain, [] { return new frmBrainTestMain; });
-    frmMDI::registerTestWindow(TestWindowId::BrainTestDisplay, [] { return new frmBrainTestDisplay; });
 }
 
 void TestBrainWindows::init()
@@ -129,10 +118,12 @@ void TestBrainWindows::init()
     m_messages = std::make_unique<MessageRecorder>();
     m_pages = std::make_unique<UrlRecorder>();
     m_main = showMainWindow();
+    m_driver = std::make_unique<QuizDriver>(*m_main);
 }
 
 void TestBrainWindows::cleanup()
 {
+    m_driver.reset();
     m_main.reset();
     m_pages.reset();
     m_messages.reset();
@@ -140,36 +131,29 @@ void TestBrainWindows::cleanup()
 
 frmBrainTestMain* TestBrainWindows::openEntryWindow()
 {
-    click(control<QPushButton>(m_main.get(), "cmdSelectOption_0"));
-    return entryWindow();
+    return qobject_cast<frmBrainTestMain*>(m_driver->open(Quiz::Brain));
 }
 
 frmBrainTestMain* TestBrainWindows::entryWindow() const
 {
-    return qobject_cast<frmBrainTestMain*>(m_main->loadedTestWindow(TestWindowId::BrainTestMain));
+    return qobject_cast<frmBrainTestMain*>(m_main->loadedQuizWindow(QStringLiteral("frmBrainTestMain")));
 }
 
 frmBrainTestDisplay* TestBrainWindows::questionWindow() const
 {
-    return qobject_cast<frmBrainTestDisplay*>(m_main->loadedTestWindow(TestWindowId::BrainTestDisplay));
+    return qobject_cast<frmBrainTestDisplay*>(m_main->loadedQuizWindow(QStringLiteral("frmBrainTestDisplay")));
 }
 
 frmBrainTestDisplay* TestBrainWindows::startRun()
 {
-    frmBrainTestMain* entry = openEntryWindow();
-    QTest::keyClicks(control<QLineEdit>(entry, "txtName"), "ann");
-    choose(control<QRadioButton>(entry, "optMale"));
-    click(control<QPushButton>(entry, "cmdNext"));
+    openEntryWindow();
+    m_driver->startBrain(QStringLiteral("ann"));
     return questionWindow();
 }
 
 void TestBrainWindows::answer(const char* pattern)
 {
-    frmBrainTestDisplay* window = questionWindow();
-    for (const char* choice = pattern; *choice; ++choice) {
-        choose(control<QRadioButton>(window, *choice == '1' ? "optAnswerOne" : "optAnswerTwo"));
-        click(control<QPushButton>(window, "cmdNext"));
-    }
+    m_driver->answer(Quiz::Brain, QString::fromLatin1(pattern));
 }
 
 void TestBrainWindows::entryWindowOpensAtTheTopWithTheNameBoxFocused()
@@ -302,11 +286,11 @@ void TestBrainWindows::startRefusesMissingDetails()
     frmBrainTestMain* entry = openEntryWindow();
     QTest::keyClicks(control<QLineEdit>(entry, "txtName"), name);
     if (!sex.isEmpty())
-        choose(control<QRadioButton>(entry, sex.toLatin1().constData()));
+        user::choose(control<QRadioButton>(entry, sex.toLatin1().constData()));
     auto* cmdNext = control<QPushButton>(entry, "cmdNext");
     cmdNext->setFocus();
 
-    click(cmdNext);
+    user::click(cmdNext);
 
     QCOMPARE(m_messages->texts(), QStringList{message});
     QCOMPARE(m_messages->messages.first().icon, icon);
@@ -335,10 +319,10 @@ void TestBrainWindows::eachWayOfStartingStartsTheTest()
     auto* txtName = control<QLineEdit>(entry, "txtName");
     QTest::keyClicks(txtName, "  ");
     auto* optFemale = control<QRadioButton>(entry, "optFemale");
-    choose(optFemale);
+    user::choose(optFemale);
 
     if (way == "button") {
-        click(control<QPushButton>(entry, "cmdNext"));
+        user::click(control<QPushButton>(entry, "cmdNext"));
     } else if (way == "enter in name") {
         txtName->setFocus();
         QTest::keyClick(txtName, Qt::Key_Return);
@@ -381,7 +365,7 @@ void TestBrainWindows::questionsFollowTheBankWithTheirButtons()
             answer(i % 2 ? "2" : "1");
     }
 
-    click(cmdPrevious);
+    user::click(cmdPrevious);
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[18]);
     QCOMPARE(cmdNext->text(), QStringLiteral("&Next"));
     QVERIFY(isInFront(control<QWidget>(window, "fraQuestion")));
@@ -392,14 +376,14 @@ void TestBrainWindows::noAnswerChosenMovesNothing()
 {
     frmBrainTestDisplay* window = startRun();
     auto* cmdNext = control<QPushButton>(window, "cmdNext");
-    click(cmdNext);
+    user::click(cmdNext);
     QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please choose an answer")});
     QCOMPARE(m_messages->messages.first().icon, MessageIcon::Critical);
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[0]);
     QVERIFY(!control<QPushButton>(window, "cmdPrevious")->isEnabled());
 
     answer("1111111111111111111");
-    click(cmdNext);
+    user::click(cmdNext);
     QCOMPARE(m_messages->messages.size(), 2);
     QCOMPARE(m_messages->messages.last().icon, MessageIcon::Critical);
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[19]);
@@ -413,7 +397,7 @@ void TestBrainWindows::previousClearsTheChoiceAndItsAnswerIsReplaced()
 {
     frmBrainTestDisplay* window = startRun();
     answer("11");
-    click(control<QPushButton>(window, "cmdPrevious"));
+    user::click(control<QPushButton>(window, "cmdPrevious"));
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[1]);
     QVERIFY(!control<QRadioButton>(window, "optAnswerOne")->isChecked());
     QVERIFY(!control<QRadioButton>(window, "optAnswerTwo")->isChecked());
@@ -469,11 +453,11 @@ void TestBrainWindows::tieShowsBothPanelButtons()
 
     auto* rightPanel = control<QWidget>(window, "fraRightBrainResponsible");
     auto* leftPanel = control<QWidget>(window, "fraLeftBrainResponsible");
-    click(showRight);
+    user::click(showRight);
     QVERIFY(isInFront(rightPanel));
-    click(showLeft);
+    user::click(showLeft);
     QVERIFY(isInFront(leftPanel));
-    click(showRight);
+    user::click(showRight);
     QVERIFY(isInFront(rightPanel));
 }
 
@@ -505,7 +489,7 @@ void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
     QVERIFY(m_messages->messages.isEmpty());
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_VERIFY(!m_main->loadedTestWindow(TestWindowId::BrainTestDisplay));
+    QTRY_VERIFY(!m_main->loadedQuizWindow(QStringLiteral("frmBrainTestDisplay")));
     QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(0));
 }
 
@@ -540,7 +524,7 @@ void TestBrainWindows::backReturnsToTheEntryWindowWithTheDetails()
     if (way == "mnuFileBack")
         trigger(window, "mnuFileBack");
     else
-        click(control<QPushButton>(window, way.toLatin1().constData()));
+        user::click(control<QPushButton>(window, way.toLatin1().constData()));
 
     QTRY_VERIFY(window.isNull());
     frmBrainTestMain* entry = entryWindow();
@@ -552,7 +536,7 @@ void TestBrainWindows::backReturnsToTheEntryWindowWithTheDetails()
     QCOMPARE(modBrainTest::BrainRightCount, qint16(0));
     QCOMPARE(modBrainTest::BrainLeftCount, qint16(0));
 
-    click(control<QPushButton>(entry, "cmdNext"));
+    user::click(control<QPushButton>(entry, "cmdNext"));
     frmBrainTestDisplay* again = questionWindow();
     QCOMPARE(questionOnScreen(again), modBrainTest::BrainQuestions[0]);
     QVERIFY(!control<QPushButton>(again, "cmdPrevious")->isEnabled());
@@ -577,14 +561,14 @@ void TestBrainWindows::exitClosesOnlyThatWindow()
 {
     QFETCH(bool, fromQuestions);
     QFETCH(QString, way);
-    QPointer<TestWindow> window = openEntryWindow();
+    QPointer<QuizWindow> window = openEntryWindow();
     if (fromQuestions) {
         window = startRun();
         answer("12");
     }
 
     if (way == "cmdExit")
-        click(control<QPushButton>(window, "cmdExit"));
+        user::click(control<QPushButton>(window, "cmdExit"));
     else if (way == "mnuExit")
         trigger(window, "mnuExit");
     else
@@ -601,7 +585,7 @@ void TestBrainWindows::anInterruptedRunStartsAgainAtQuestionOne()
 {
     startRun();
     answer("1212");
-    click(control<QPushButton>(questionWindow(), "cmdExit"));
+    user::click(control<QPushButton>(questionWindow(), "cmdExit"));
     QTRY_VERIFY(!questionWindow());
 
     frmBrainTestDisplay* window = startRun();
@@ -621,7 +605,7 @@ void TestBrainWindows::keysMeantForABoxOverTheWindowPressNothing()
     frmBrainTestDisplay* window = startRun();
     answer("1");
     auto* second = control<QRadioButton>(window, "optAnswerTwo");
-    choose(second);
+    user::choose(second);
     second->setFocus();
     trigger(window, "mnuAbout");
     QWidget* box = QApplication::activeModalWidget();
@@ -638,17 +622,17 @@ void TestBrainWindows::linksAndAboutLeaveTheRunWhereItWas()
 {
     frmBrainTestMain* entry = openEntryWindow();
     trigger(entry, "mnuOnline");
-    click(control<QWidget>(entry, "lblFullBrand"));
+    user::click(control<QWidget>(entry, "lblFullBrand"));
     QVERIFY(!control<QAction>(entry, "mnuMakeMoneyOnline")->isEnabled());
     QCOMPARE(control<QAction>(entry, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
 
     frmBrainTestDisplay* window = startRun();
     answer("11");
-    choose(control<QRadioButton>(window, "optAnswerTwo"));
+    user::choose(control<QRadioButton>(window, "optAnswerTwo"));
     trigger(window, "mnuVisit");
     trigger(window, "mnuUpdate");
-    click(control<QWidget>(window, "Label61"));
-    click(control<QWidget>(window, "lblFullBrand"));
+    user::click(control<QWidget>(window, "Label61"));
+    user::click(control<QWidget>(window, "lblFullBrand"));
     trigger(window, "mnuAbout");
     closeAboutBox();
     QVERIFY(!control<QAction>(window, "mnuMakeMoneyOnline")->isEnabled());
@@ -659,7 +643,7 @@ void TestBrainWindows::linksAndAboutLeaveTheRunWhereItWas()
     QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(2));
 
     answer("111111111111111111");
-    click(control<MouseLabel>(window, "Label19"));
+    user::click(control<MouseLabel>(window, "Label19"));
     QCOMPARE(control<QLabel>(window, "Label19")->text(), QStringLiteral("Better words and language skills"));
     QVERIFY(isInFront(control<QWidget>(window, "fraLeftBrainResponsible")));
 

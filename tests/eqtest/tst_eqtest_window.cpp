@@ -1,6 +1,8 @@
 #include "eqtest/frmEQTestMain.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
+#include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
@@ -17,12 +19,6 @@
 #include <QTest>
 
 namespace {
-
-const QString Introduction =
-    "Emotional Intelligence or Emotional Quotient (EQ) is a term used to measure how much you understand your "
-    "inner self and the tasks you can perform satisfactorily without getting stressed or depressed. Zelt "
-    "Emotional Quotient Test attempts to give you a more clear picture about yourself so that you can work on "
-    "the areas that are weak for you to lead a better life.";
 
 // The statements as the bank holds them; the bank's own test checks them against the quotes.
 QString bankStatement(int index)
@@ -62,7 +58,6 @@ class TestEQWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -88,31 +83,28 @@ private:
     void answer(const QList<int>& choices);
 
     std::unique_ptr<frmMDI> m_mainWindow;
+    std::unique_ptr<QuizDriver> m_driver;
     frmEQTestMain* m_window = nullptr;
 };
-
-void TestEQWindow::initTestCase()
-{
-    frmMDI::registerTestWindow(TestWindowId::EQTestMain, [] { return new frmEQTestMain; });
-}
 
 void TestEQWindow::init()
 {
     m_mainWindow = showMainWindow();
+    m_driver = std::make_unique<QuizDriver>(*m_mainWindow);
     m_window = launch();
     QVERIFY(m_window);
 }
 
 void TestEQWindow::cleanup()
 {
+    m_driver.reset();
     m_mainWindow.reset();
     m_window = nullptr;
 }
 
 frmEQTestMain* TestEQWindow::launch()
 {
-    QTest::mouseClick(control<QPushButton>(m_mainWindow.get(), "cmdSelectOption_2"), Qt::LeftButton);
-    auto* window = qobject_cast<frmEQTestMain*>(m_mainWindow->loadedTestWindow(TestWindowId::EQTestMain));
+    auto* window = qobject_cast<frmEQTestMain*>(m_driver->open(Quiz::EmotionalQuotient));
     if (window && !QTest::qWaitForWindowActive(window))
         qWarning("the test window did not become active");
     return window;
@@ -120,17 +112,15 @@ frmEQTestMain* TestEQWindow::launch()
 
 void TestEQWindow::startWithName(const QString& name)
 {
-    QTest::keyClicks(control<QLineEdit>(m_window, "txtName"), name);
-    QTest::mouseClick(control<QPushButton>(m_window, "cmdStartTest"), Qt::LeftButton);
+    m_driver->startEQ(name);
 }
 
 void TestEQWindow::answer(const QList<int>& choices)
 {
-    for (int index : choices) {
-        QTest::mouseClick(choice(m_window, index), Qt::LeftButton);
-        QVERIFY(choice(m_window, index)->isChecked());
-        QTest::mouseClick(control<QPushButton>(m_window, "cmdNext"), Qt::LeftButton);
-    }
+    QString answers;
+    for (int index : choices)
+        answers.append(QChar(u'0' + index));
+    m_driver->answer(Quiz::EmotionalQuotient, answers);
 }
 
 void TestEQWindow::opensFreshOnTheIntroduction()
@@ -149,11 +139,11 @@ void TestEQWindow::opensFreshOnTheIntroduction()
     QCOMPARE(QApplication::focusWidget(), name);
     QVERIFY(choice(m_window, 0)->isChecked());
 
-    QCOMPARE(control<QLabel>(m_window, "lblLabel_0")->text(), Introduction);
+    QCOMPARE(control<QLabel>(m_window, "lblLabel_0")->text(), texts::text(QStringLiteral("eq.introduction")));
     QCOMPARE(control<QLabel>(m_window, "lblLabel_1")->text(), QStringLiteral("Enter Name"));
-    QCOMPARE(control<QLabel>(m_window, "lblLabel_2")->text(), Introduction);
+    QCOMPARE(control<QLabel>(m_window, "lblLabel_2")->text(), texts::text(QStringLiteral("eq.introduction")));
     QCOMPARE(control<QLabel>(m_window, "Label1")->text(), QStringLiteral("Select One of the following options."));
-    const QStringList captions = {"Strongly Agree", "Most of the Times", "Not Sure", "Disagree", "Strongly Disagree"};
+    const QStringList captions = texts::list(QStringLiteral("eq.choices"));
     for (int index = 0; index < captions.size(); ++index) {
         QCOMPARE(choice(m_window, index)->text(), captions[index]);
         if (index > 0)
@@ -203,8 +193,8 @@ void TestEQWindow::carriesItsMenusBannerAndStrip()
     QWidget* client = m_window->widget();
     QWidget* underStripTop = client->childAt(QPoint(client->width() / 2, strip->y()));
     QCOMPARE(underStripTop, control<QWidget>(m_window, "lblFullBrand"));
-    QTest::mouseClick(underStripTop, Qt::LeftButton);
-    QTest::mouseClick(banner, Qt::LeftButton);
+    user::click(underStripTop);
+    user::click(banner);
     QCOMPARE(opened.urls, (QStringList{pageUrl("fully-branded"), pageUrl("home-page")}));
 }
 
@@ -281,7 +271,7 @@ void TestEQWindow::fifteenNextsWalkTheStatementsToAnOutstandingEQ()
         QCOMPARE(position->text(), QStringLiteral("Question %1 of 15").arg(number));
         QCOMPARE(statement->text(), bankStatement(number - 1));
         QVERIFY(choice(m_window, 0)->isChecked());
-        QTest::mouseClick(next, Qt::LeftButton);
+        user::click(next);
     }
 
     QCOMPARE(panelNameInFront(m_window), QStringLiteral("fraResult"));
@@ -320,7 +310,7 @@ void TestEQWindow::backToMainClearsTheNameAndRefocuses()
 {
     startWithName("Mira");
     answer(QList<int>(15, 1));
-    QTest::mouseClick(control<QPushButton>(m_window, "cmdBack"), Qt::LeftButton);
+    user::click(control<QPushButton>(m_window, "cmdBack"));
 
     auto* name = control<QLineEdit>(m_window, "txtName");
     QCOMPARE(panelNameInFront(m_window), QStringLiteral("fraMain"));
@@ -329,7 +319,7 @@ void TestEQWindow::backToMainClearsTheNameAndRefocuses()
     QVERIFY(m_window->isVisible());
 
     MessageRecorder messages;
-    QTest::mouseClick(control<QPushButton>(m_window, "cmdStartTest"), Qt::LeftButton);
+    user::click(control<QPushButton>(m_window, "cmdStartTest"));
     QCOMPARE(messages.texts(), QStringList{"Please Enter Your Name"});
 }
 
@@ -338,7 +328,7 @@ void TestEQWindow::secondRunCountsOnlyItsOwnAnswers()
     startWithName("Mira");
     answer(QList<int>(15, 4));
     QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), QStringLiteral("You have a LOW EQ"));
-    QTest::mouseClick(control<QPushButton>(m_window, "cmdBack"), Qt::LeftButton);
+    user::click(control<QPushButton>(m_window, "cmdBack"));
 
     // 45 on its own; added to the first run's 15 it would read as a high EQ.
     startWithName("Mira");
@@ -367,7 +357,7 @@ void TestEQWindow::closingFromTheStatementPanelBringsBackTheLauncher()
     QTRY_VERIFY(window.isNull());
 
     QVERIFY(m_mainWindow->picMain->isVisible());
-    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::EQTestMain));
+    QVERIFY(!m_mainWindow->loadedQuizWindow(QStringLiteral("frmEQTestMain")));
     QVERIFY(m_mainWindow->isVisible());
 }
 
@@ -375,7 +365,7 @@ void TestEQWindow::reopeningGivesAFreshWindow()
 {
     startWithName("Mira");
     answer({4, 4});
-    QTest::mouseClick(choice(m_window, 3), Qt::LeftButton);
+    user::click(choice(m_window, 3));
     m_window->close();
     QVERIFY(m_mainWindow->picMain->isVisible());
 

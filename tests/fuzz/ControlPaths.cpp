@@ -68,13 +68,13 @@ QString menuItemPath(const QAction* item)
     return menuName + QLatin1Char('/') + item->objectName();
 }
 
-QList<TestWindow*> shownTestWindows(const frmMDI& mainWindow)
+QList<QuizWindow*> shownQuizWindows(const frmMDI& mainWindow)
 {
-    QList<TestWindow*> shown;
+    QList<QuizWindow*> shown;
     for (QMdiSubWindow* window : mainWindow.mdiClient->subWindowList()) {
-        auto* testWindow = qobject_cast<TestWindow*>(window);
-        if (testWindow && testWindow->isVisible())
-            shown.append(testWindow);
+        auto* quizWindow = qobject_cast<QuizWindow*>(window);
+        if (quizWindow && quizWindow->isVisible())
+            shown.append(quizWindow);
     }
     return shown;
 }

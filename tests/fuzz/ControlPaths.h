@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QAction;
-class TestWindow;
+class QuizWindow;
 class frmMDI;
 
 // The object names from the main window down to the control, joined with "/"; controls without
@@ -40,4 +40,4 @@ QList<QAction*> menuItems(const frmMDI& mainWindow);
 QString menuItemPath(const QAction* item);
 
 // The test windows that are on screen.
-QList<TestWindow*> shownTestWindows(const frmMDI& mainWindow);
+QList<QuizWindow*> shownQuizWindows(const frmMDI& mainWindow);

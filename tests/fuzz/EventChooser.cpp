@@ -35,10 +35,10 @@ const std::array<SpecialKey, 6> SpecialKeys = {{
 // Letters in both cases, digits, blanks and the punctuation of addresses and file names.
 const char TypedCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789     ./:-?&=";
 
-bool inTestWindow(const QWidget* control)
+bool inQuizWindow(const QWidget* control)
 {
     for (const QWidget* widget = control; widget; widget = widget->parentWidget()) {
-        if (qobject_cast<const TestWindow*>(widget))
+        if (qobject_cast<const QuizWindow*>(widget))
             return true;
     }
     return false;
@@ -48,7 +48,7 @@ bool inTestWindow(const QWidget* control)
 // controls (which unload the test) seldom, so that runs reach their verdicts.
 int weightOf(const QWidget* control)
 {
-    if (!inTestWindow(control))
+    if (!inQuizWindow(control))
         return 1;
     return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QLineEdit*>(control) ? 12 : 1;
 }
@@ -93,7 +93,7 @@ UserEvent EventChooser::next(frmMDI& mainWindow)
     if (roll < 980)
         return menuItem(mainWindow);
     if (roll < 996)
-        return closeTestWindow(mainWindow);
+        return closeQuizWindow(mainWindow);
     return closeMainWindow(mainWindow);
 }
 
@@ -123,7 +123,7 @@ UserEvent EventChooser::click(frmMDI& mainWindow)
 UserEvent EventChooser::answer(frmMDI& mainWindow)
 {
     for (QLineEdit* box : reachableControls<QLineEdit>(mainWindow)) {
-        if (box->text().isEmpty() && inTestWindow(box)) {
+        if (box->text().isEmpty() && inQuizWindow(box)) {
             m_typing = box->objectName() == QLatin1String("txtAge") ? "30" : "ann";
             return UserEvent(UserEvent::Kind::Click, controlPath(box, mainWindow));
         }
@@ -133,7 +133,7 @@ UserEvent EventChooser::answer(frmMDI& mainWindow)
     QList<QAbstractButton*> candidates;
     for (QAbstractButton* button : reachableControls<QAbstractButton>(mainWindow)) {
         const bool fits = nextIsDue ? button->objectName() == QLatin1String("cmdNext")
-                                    : qobject_cast<QRadioButton*>(button) && inTestWindow(button);
+                                    : qobject_cast<QRadioButton*>(button) && inQuizWindow(button);
         if (fits)
             candidates.append(button);
     }
@@ -259,9 +259,9 @@ UserEvent EventChooser::menuItem(frmMDI& mainWindow)
     return event;
 }
 
-UserEvent EventChooser::closeTestWindow(frmMDI& mainWindow)
+UserEvent EventChooser::closeQuizWindow(frmMDI& mainWindow)
 {
-    const QList<TestWindow*> shown = shownTestWindows(mainWindow);
+    const QList<QuizWindow*> shown = shownQuizWindows(mainWindow);
     if (shown.isEmpty())
         return click(mainWindow);
     return UserEvent(UserEvent::Kind::CloseWindow, shown[below(int(shown.size()))]->objectName());

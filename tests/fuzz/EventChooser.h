@@ -35,7 +35,7 @@ private:
     UserEvent key();
     UserEvent chooseEntry(frmMDI& mainWindow);
     UserEvent menuItem(frmMDI& mainWindow);
-    UserEvent closeTestWindow(frmMDI& mainWindow);
+    UserEvent closeQuizWindow(frmMDI& mainWindow);
     UserEvent closeMainWindow(frmMDI& mainWindow);
 
     int below(int bound);

@@ -112,7 +112,7 @@ QStringList FuzzedProgram::startUp(int start)
         platform::SingleInstanceLock other;
         other.anotherCopyIsRunning();
         platform::SingleInstanceLock refused;
-        if (StartUp(refused))
+        if (StartUp(refused, zeltNoggleQuizzes()))
             return {QStringLiteral("start-up: a second copy showed its main window")};
         forgetRequestToQuit();
         expected.append(QStringLiteral("Application is already running"));
@@ -123,7 +123,7 @@ QStringList FuzzedProgram::startUp(int start)
             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
     }
     m_lock = std::make_unique<platform::SingleInstanceLock>();
-    m_mainWindow = StartUp(*m_lock);
+    m_mainWindow = StartUp(*m_lock, zeltNoggleQuizzes());
     if (!m_mainWindow)
         return {QStringLiteral("start-up: the only copy did not start")};
     const auto closingCommand = [this] { m_closingCommandUsed = true; };
@@ -153,7 +153,7 @@ QString FuzzedProgram::step(const UserEvent& event)
 void FuzzedProgram::noteReach(const EventOutcome& outcome)
 {
     QStringList shown;
-    for (const TestWindow* window : shownTestWindows(*m_mainWindow)) {
+    for (const QuizWindow* window : shownQuizWindows(*m_mainWindow)) {
         shown.append(window->objectName());
         m_reach.testWindowsShown.insert(window->objectName());
     }
@@ -195,12 +195,12 @@ QString FuzzedProgram::checkAfter(const UserEvent& event, const EventOutcome& ou
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
 
-    const bool running = frmMDI::current() == m_mainWindow.get() && m_mainWindow->isVisible();
+    const bool running = m_mainWindow && m_mainWindow->isVisible();
     // Keys can reach a closing command too: File, E&xit by its mnemonics, say.
     const bool closed = outcome.closedMainWindow || m_closingCommandUsed;
     m_closingCommandUsed = false;
     if (closed) {
-        if (running || !shownTestWindows(*m_mainWindow).isEmpty())
+        if (running || !shownQuizWindows(*m_mainWindow).isEmpty())
             broken.append(QStringLiteral("closing: the main window's closing command left it open"));
         broken += m_invariants.broken(*m_mainWindow).filter(QStringLiteral("files:"));
         start();

@@ -84,7 +84,7 @@ const std::array<FilteredBox, 2> FilteredBoxes = {{
 QString boxPath(const QLineEdit* box)
 {
     for (const QWidget* widget = box; widget; widget = widget->parentWidget()) {
-        if (qobject_cast<const TestWindow*>(widget))
+        if (qobject_cast<const QuizWindow*>(widget))
             return widget->objectName() + QLatin1Char('/') + box->objectName();
     }
     return box->objectName();
@@ -136,10 +136,10 @@ QStringList ProgramInvariants::broken(const frmMDI& mainWindow)
 QStringList ProgramInvariants::brokenWindows(const frmMDI& mainWindow) const
 {
     QStringList broken;
-    const QList<TestWindow*> shown = shownTestWindows(mainWindow);
+    const QList<QuizWindow*> shown = shownQuizWindows(mainWindow);
     if (shown.size() > 1) {
         QStringList names;
-        for (const TestWindow* window : shown)
+        for (const QuizWindow* window : shown)
             names.append(window->objectName());
         broken.append(QStringLiteral("test windows: %1 on screen at once").arg(names.join(QStringLiteral(", "))));
     }

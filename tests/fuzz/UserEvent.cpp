@@ -141,7 +141,7 @@ EventOutcome closeWindow(const UserEvent& event, frmMDI& mainWindow)
         outcome.closedMainWindow = true;
         return outcome;
     }
-    for (TestWindow* window : shownTestWindows(mainWindow)) {
+    for (QuizWindow* window : shownQuizWindows(mainWindow)) {
         if (window->objectName() == event.target)
             window->close();
     }

@@ -1,6 +1,5 @@
 #include "EventChooser.h"
 #include "FuzzedProgram.h"
-#include "TestWindows.h"
 #include "braintest/modBrainTest.h"
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "platform/Clock.h"
@@ -75,7 +74,6 @@ private:
 
 void TestEventFuzzer::initTestCase()
 {
-    registerTestWindows();
     m_folders = std::make_unique<IsolatedUserFolders>();
     // Start-up asks about an update by the date; runs on another day must do the same.
     platform::setTodayForTesting(QDate(2026, 12, 10));

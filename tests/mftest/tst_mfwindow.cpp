@@ -1,6 +1,8 @@
 #include "mftest/frmMFTestMain.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
+#include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 #include "widgets/MouseLabel.h"
 
@@ -51,11 +53,6 @@ QString labelText(frmMFTestMain* window, const char* objectName)
     return control<QLabel>(window, objectName)->text();
 }
 
-void click(QObject* parent, const char* objectName)
-{
-    QTest::mouseClick(control<QWidget>(parent, objectName), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestMFWindow : public QObject {
@@ -98,32 +95,33 @@ private:
 
     std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<frmMDI> m_main;
+    std::unique_ptr<QuizDriver> m_driver;
     frmMFTestMain* m_window = nullptr;
 };
 
 void TestMFWindow::initTestCase()
 {
     m_folders = std::make_unique<IsolatedUserFolders>();
-    frmMDI::registerTestWindow(TestWindowId::MFTestMain, [] { return new frmMFTestMain; });
 }
 
 void TestMFWindow::init()
 {
     m_main = showMainWindow();
+    m_driver = std::make_unique<QuizDriver>(*m_main);
     m_window = openTest();
     QVERIFY(m_window);
 }
 
 void TestMFWindow::cleanup()
 {
+    m_driver.reset();
     m_main.reset();
     m_window = nullptr;
 }
 
 frmMFTestMain* TestMFWindow::openTest()
 {
-    click(m_main.get(), "cmdSelectOption_1");
-    return qobject_cast<frmMFTestMain*>(m_main->loadedTestWindow(TestWindowId::MFTestMain));
+    return qobject_cast<frmMFTestMain*>(m_driver->open(Quiz::MasculineFeminine));
 }
 
 void TestMFWindow::enterDetails(const QString& name, const QString& age, int sexesDown)
@@ -136,19 +134,12 @@ void TestMFWindow::enterDetails(const QString& name, const QString& age, int sex
 
 void TestMFWindow::answer(const char* answers)
 {
-    for (const char* choice = answers; *choice; ++choice) {
-        if (*choice == '2') {
-            auto* second = control<QRadioButton>(m_window, "optOption2");
-            QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(8, second->height() / 2));
-        }
-        click(m_window, "cmdNext");
-    }
+    m_driver->answer(Quiz::MasculineFeminine, QString::fromLatin1(answers));
 }
 
 void TestMFWindow::runTest(const QString& name, const QString& age, int sexesDown, const char* answers)
 {
-    enterDetails(name, age, sexesDown);
-    click(m_window, "cmdTest");
+    m_driver->startMF(name, age, sexesDown);
     answer(answers);
 }
 
@@ -231,9 +222,9 @@ void TestMFWindow::bannerAndStripOpenTheirPages()
 
     UrlRecorder opened;
     enterDetails(QStringLiteral("Ann"), QStringLiteral("30"));
-    click(m_window, "cmdTest");
-    click(m_window, "cmdNext");
-    click(m_window, qPrintable(label));
+    user::click(control(m_window, "cmdTest"));
+    user::click(control(m_window, "cmdNext"));
+    user::click(control(m_window, label));
     QCOMPARE(opened.urls, QStringList{url});
     QCOMPARE(labelText(m_window, "lblQuestioNo"), QStringLiteral("Question 2 of 20"));
 }
@@ -377,7 +368,7 @@ void TestMFWindow::startNeedsNameAndAge()
 
     MessageRecorder messages;
     enterDetails(name, age);
-    click(m_window, "cmdTest");
+    user::click(control(m_window, "cmdTest"));
 
     QCOMPARE(messages.texts(), QStringList{message});
     QCOMPARE(messages.messages.at(0).icon, platform::MessageIcon::Critical);
@@ -406,7 +397,7 @@ void TestMFWindow::startKeepsTheDetails()
     modMaleFemaleTest::MFTakerAge = 41;
     MessageRecorder messages;
     enterDetails(QStringLiteral("  Ann Lee "), age, 1);
-    click(m_window, "cmdTest");
+    user::click(control(m_window, "cmdTest"));
 
     QCOMPARE(messages.texts(), QStringList());
     QCOMPARE(frontPage(m_window), QStringLiteral("fraQuestion"));
@@ -419,7 +410,7 @@ void TestMFWindow::startKeepsTheDetails()
 void TestMFWindow::twentyNextsUntouchedGiveTheFeminineVerdict()
 {
     enterDetails(QStringLiteral("Ann"), QStringLiteral("30"));
-    click(m_window, "cmdTest");
+    user::click(control(m_window, "cmdTest"));
     QCOMPARE(labelText(m_window, "lblQuestion"), QStringLiteral("1. Do you like being told what to do ?"));
 
     auto* first = control<QRadioButton>(m_window, "optOption1");
@@ -433,7 +424,7 @@ void TestMFWindow::twentyNextsUntouchedGiveTheFeminineVerdict()
         QCOMPARE(second->text(), modMaleFemaleTest::MFAnswerTwo[slot]);
         QVERIFY(first->isChecked());
         QVERIFY(!second->isChecked());
-        click(m_window, "cmdNext");
+        user::click(control(m_window, "cmdNext"));
     }
 
     QCOMPARE(frontPage(m_window), QStringLiteral("fraResult"));
@@ -512,7 +503,7 @@ void TestMFWindow::backToMainClearsTheDetailsAndTheNextRunStartsFromZero()
     runTest(QStringLiteral("Ann"), QStringLiteral("30"), 1, AllFirst);
     QCOMPARE(labelText(m_window, "lblResult_0"), QStringLiteral("Your thinking is 40% Masculine and 60% Feminine"));
 
-    click(m_window, "cmdMain");
+    user::click(control(m_window, "cmdMain"));
     QCOMPARE(frontPage(m_window), QStringLiteral("fraDetails"));
     QCOMPARE(control<QLineEdit>(m_window, "txtName")->text(), QString());
     QCOMPARE(control<QLineEdit>(m_window, "txtAge")->text(), QString());
@@ -520,7 +511,7 @@ void TestMFWindow::backToMainClearsTheDetailsAndTheNextRunStartsFromZero()
     QCOMPARE(focusName(), QStringLiteral("txtName"));
 
     enterDetails(QStringLiteral("Bob"), QStringLiteral("40"));
-    click(m_window, "cmdTest");
+    user::click(control(m_window, "cmdTest"));
     QCOMPARE(labelText(m_window, "lblQuestioNo"), QStringLiteral("Question 1 of 20"));
     QCOMPARE(int(modMaleFemaleTest::MFScore), 0);
     QVERIFY(control<QRadioButton>(m_window, "optOption1")->isChecked());
@@ -552,7 +543,7 @@ void TestMFWindow::reopeningAfterACloseStartsAfresh()
 
     QTRY_VERIFY(closing.isNull());
     QVERIFY(m_main->picMain->isVisible());
-    QVERIFY(!m_main->loadedTestWindow(TestWindowId::MFTestMain));
+    QVERIFY(!m_main->loadedQuizWindow(QStringLiteral("frmMFTestMain")));
 
     m_window = openTest();
     QVERIFY(m_window);

@@ -10,51 +10,54 @@
 
 namespace {
 
-// A test window of the test suite's own, standing in for each of the four windows of the program.
-class ProbeWindow : public TestWindow {
+// A quiz window of the test suite's own, standing in for each of the four windows of the program.
+class ProbeWindow : public QuizWindow {
 public:
-    explicit ProbeWindow(TestWindowId id)
-        : TestWindow(id, "frmProbe", QStringLiteral("Probe"),
+    explicit ProbeWindow(const QString& name)
+        : QuizWindow(qPrintable(name), QStringLiteral("Probe"),
                      {"mnuFile", "&Check for Software Update", "mnuFileSep1", "mnuFileSep2", "mnuMakeMoney",
                       "Make Money &Online"},
                      QSize(300, 200))
     {
-        connect(this, &QObject::destroyed, [id] { unloadOrder().append(id); });
+        connect(this, &QObject::destroyed, [name] { unloadOrder().append(name); });
     }
 
-    static QList<TestWindowId>& unloadOrder()
+    static QStringList& unloadOrder()
     {
-        static QList<TestWindowId> order;
+        static QStringList order;
         return order;
     }
 };
 
-void registerProbes()
+// The program's quizzes, each window a probe of the same name.
+QuizCatalogue probeQuizzes()
 {
-    for (TestWindowId id : {TestWindowId::BrainTestMain, TestWindowId::BrainTestDisplay, TestWindowId::EQTestMain,
-                            TestWindowId::MFTestMain})
-        frmMDI::registerTestWindow(id, [id] { return new ProbeWindow(id); });
+    QuizCatalogue quizzes = zeltNoggleQuizzes();
+    for (QuizEntry& quiz : quizzes) {
+        for (QuizWindowEntry& window : quiz.windows) {
+            const QString name = window.name;
+            window.create = [name] { return new ProbeWindow(name); };
+        }
+    }
+    return quizzes;
 }
 
-TestWindow* testOnScreen(const frmMDI& mainWindow)
+QuizWindow* quizOnScreen(const frmMDI& mainWindow)
 {
-    TestWindow* shown = nullptr;
+    QuizWindow* shown = nullptr;
     for (QMdiSubWindow* window : mainWindow.mdiClient->subWindowList()) {
         if (window->isVisible())
-            shown = static_cast<TestWindow*>(window);
+            shown = static_cast<QuizWindow*>(window);
     }
     return shown;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(TestWindowId)
-
 class TestLauncher : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -74,14 +77,9 @@ private:
     std::unique_ptr<frmMDI> m_mainWindow;
 };
 
-void TestLauncher::initTestCase()
-{
-    registerProbes();
-}
-
 void TestLauncher::init()
 {
-    m_mainWindow = showMainWindow();
+    m_mainWindow = showMainWindow(probeQuizzes());
     ProbeWindow::unloadOrder().clear();
 }
 
@@ -93,27 +91,33 @@ void TestLauncher::cleanup()
 void TestLauncher::launchOpensTheTestOfTheIndex_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<TestWindowId>("window");
-    QTest::newRow("button 0, left") << "cmdSelectOption_0" << TestWindowId::BrainTestMain;
-    QTest::newRow("button 2, middle") << "cmdSelectOption_2" << TestWindowId::EQTestMain;
-    QTest::newRow("button 1, right") << "cmdSelectOption_1" << TestWindowId::MFTestMain;
-    QTest::newRow("label 3") << "lblCaption_3" << TestWindowId::BrainTestMain;
-    QTest::newRow("label 4") << "lblCaption_4" << TestWindowId::MFTestMain;
-    QTest::newRow("label 5") << "lblCaption_5" << TestWindowId::EQTestMain;
+    QTest::addColumn<QString>("window");
+    QTest::newRow("button 0, left") << "cmdSelectOption_0"
+                                    << "frmBrainTestMain";
+    QTest::newRow("button 2, middle") << "cmdSelectOption_2"
+                                      << "frmEQTestMain";
+    QTest::newRow("button 1, right") << "cmdSelectOption_1"
+                                     << "frmMFTestMain";
+    QTest::newRow("label 3") << "lblCaption_3"
+                             << "frmBrainTestMain";
+    QTest::newRow("label 4") << "lblCaption_4"
+                             << "frmMFTestMain";
+    QTest::newRow("label 5") << "lblCaption_5"
+                             << "frmEQTestMain";
 }
 
 void TestLauncher::launchOpensTheTestOfTheIndex()
 {
     QFETCH(QString, control);
-    QFETCH(TestWindowId, window);
+    QFETCH(QString, window);
     auto* trigger = m_mainWindow->findChild<QWidget*>(control);
     QVERIFY(trigger);
     QTest::mouseClick(trigger, Qt::LeftButton);
 
-    TestWindow* opened = testOnScreen(*m_mainWindow);
+    QuizWindow* opened = quizOnScreen(*m_mainWindow);
     QVERIFY(opened);
-    QCOMPARE(opened->id(), window);
-    QCOMPARE(m_mainWindow->loadedTestWindow(window), opened);
+    QCOMPARE(opened->objectName(), window);
+    QCOMPARE(m_mainWindow->loadedQuizWindow(window), opened);
     QVERIFY(!m_mainWindow->picMain->isVisible());
     QCOMPARE(opened->pos(), QPoint((look::screenWidth() - opened->width()) / 2, 0));
 }
@@ -130,35 +134,35 @@ void TestLauncher::labelsThatAreNoTestOnlyUnload()
 {
     QFETCH(QString, label);
     // A Brain Test entry window that is loaded but hidden, as it is while its questions run.
-    m_mainWindow->loadTestWindow(TestWindowId::BrainTestMain)->hide();
+    m_mainWindow->loadQuizWindow("frmBrainTestMain")->hide();
 
     QTest::mouseClick(control(m_mainWindow.get(), label), Qt::LeftButton);
 
-    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::BrainTestMain));
-    QVERIFY(!testOnScreen(*m_mainWindow));
+    QVERIFY(!m_mainWindow->loadedQuizWindow("frmBrainTestMain"));
+    QVERIFY(!quizOnScreen(*m_mainWindow));
     QVERIFY(m_mainWindow->picMain->isVisible());
 }
 
 void TestLauncher::launchDiscardsTheOpenTestAndStartsFresh()
 {
     QTest::mouseClick(m_mainWindow->cmdSelectOption[1], Qt::LeftButton);
-    QPointer<TestWindow> first = m_mainWindow->loadedTestWindow(TestWindowId::MFTestMain);
+    QPointer<QuizWindow> first = m_mainWindow->loadedQuizWindow("frmMFTestMain");
     QVERIFY(first);
 
     QTest::mouseClick(m_mainWindow->cmdSelectOption[1], Qt::LeftButton);
-    TestWindow* second = m_mainWindow->loadedTestWindow(TestWindowId::MFTestMain);
+    QuizWindow* second = m_mainWindow->loadedQuizWindow("frmMFTestMain");
     QVERIFY(second && second != first);
     QTRY_VERIFY(!first);
 
     QTest::mouseClick(m_mainWindow->cmdSelectOption[0], Qt::LeftButton);
-    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::MFTestMain));
-    QCOMPARE(testOnScreen(*m_mainWindow)->id(), TestWindowId::BrainTestMain);
+    QVERIFY(!m_mainWindow->loadedQuizWindow("frmMFTestMain"));
+    QCOMPARE(quizOnScreen(*m_mainWindow)->objectName(), QStringLiteral("frmBrainTestMain"));
     QCOMPARE(m_mainWindow->mdiClient->subWindowList().size(), 1);
 }
 
 void TestLauncher::loadedWindowIsPlacedWithItsFrame()
 {
-    TestWindow* window = m_mainWindow->loadTestWindow(TestWindowId::BrainTestDisplay);
+    QuizWindow* window = m_mainWindow->loadQuizWindow("frmBrainTestDisplay");
     const QRect loaded = window->geometry();
     window->show();
     QCOMPARE(window->geometry(), loaded);
@@ -170,14 +174,12 @@ void TestLauncher::loadedWindowIsPlacedWithItsFrame()
 
 void TestLauncher::unloadGoesThroughEveryTestWindowInOrder()
 {
-    for (TestWindowId id : {TestWindowId::MFTestMain, TestWindowId::EQTestMain, TestWindowId::BrainTestMain,
-                            TestWindowId::BrainTestDisplay})
-        m_mainWindow->loadTestWindow(id);
+    for (const char* name : {"frmMFTestMain", "frmEQTestMain", "frmBrainTestMain", "frmBrainTestDisplay"})
+        m_mainWindow->loadQuizWindow(QString::fromLatin1(name));
 
     m_mainWindow->UnloadTestWindows();
     QTRY_COMPARE(ProbeWindow::unloadOrder().size(), 4);
-    const QList<TestWindowId> expected = {TestWindowId::BrainTestDisplay, TestWindowId::BrainTestMain,
-                                          TestWindowId::EQTestMain, TestWindowId::MFTestMain};
+    const QStringList expected = {"frmBrainTestDisplay", "frmBrainTestMain", "frmEQTestMain", "frmMFTestMain"};
     QCOMPARE(ProbeWindow::unloadOrder(), expected);
 }
 
@@ -185,9 +187,9 @@ void TestLauncher::unloadingATestWindowBringsBackTheLauncher()
 {
     QTest::mouseClick(m_mainWindow->cmdSelectOption[2], Qt::LeftButton);
     QVERIFY(!m_mainWindow->picMain->isVisible());
-    testOnScreen(*m_mainWindow)->close();
+    quizOnScreen(*m_mainWindow)->close();
     QVERIFY(m_mainWindow->picMain->isVisible());
-    QVERIFY(!m_mainWindow->loadedTestWindow(TestWindowId::EQTestMain));
+    QVERIFY(!m_mainWindow->loadedQuizWindow("frmEQTestMain"));
 }
 
 void TestLauncher::menuBarShowsTheMenusOfTheTestOnScreen()
@@ -196,7 +198,7 @@ void TestLauncher::menuBarShowsTheMenusOfTheTestOnScreen()
     QCOMPARE(menuBarEntries(), m_mainWindow->menus.menuBarActions());
 
     QTest::mouseClick(m_mainWindow->cmdSelectOption[0], Qt::LeftButton);
-    TestWindow* test = testOnScreen(*m_mainWindow);
+    QuizWindow* test = quizOnScreen(*m_mainWindow);
     QCOMPARE(menuBarEntries(), test->menus.menuBarActions());
 
     test->close();
@@ -205,20 +207,24 @@ void TestLauncher::menuBarShowsTheMenusOfTheTestOnScreen()
 
 void TestLauncher::eachTestWindowShowsItsTestsIcon_data()
 {
-    QTest::addColumn<TestWindowId>("window");
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("Brain Test") << TestWindowId::BrainTestMain << "braintest";
-    QTest::newRow("Brain Test questions") << TestWindowId::BrainTestDisplay << "braintest";
-    QTest::newRow("EQ Test") << TestWindowId::EQTestMain << "eqtest";
-    QTest::newRow("MF Test") << TestWindowId::MFTestMain << "mftest";
+    QTest::newRow("Brain Test") << "frmBrainTestMain"
+                                << "braintest";
+    QTest::newRow("Brain Test questions") << "frmBrainTestDisplay"
+                                          << "braintest";
+    QTest::newRow("EQ Test") << "frmEQTestMain"
+                             << "eqtest";
+    QTest::newRow("MF Test") << "frmMFTestMain"
+                             << "mftest";
 }
 
 // The icon in a test window's title bar is its test's, the one beside its button in the main window.
 void TestLauncher::eachTestWindowShowsItsTestsIcon()
 {
-    QFETCH(TestWindowId, window);
+    QFETCH(QString, window);
     QFETCH(QString, picture);
-    const QImage shown = m_mainWindow->loadTestWindow(window)->windowIcon().pixmap(16).toImage();
+    const QImage shown = m_mainWindow->loadQuizWindow(window)->windowIcon().pixmap(16).toImage();
     QCOMPARE(shown, look::pictureIcon(picture).pixmap(16).toImage());
     QVERIFY(shown != look::programIcon().pixmap(16).toImage());
 }

@@ -16,11 +16,11 @@
 
 namespace {
 
-// Counts the unload handling of each test window that a shutdown runs.
-class UnloadCountingWindow : public TestWindow {
+// Counts the unload handling of each quiz window that a shutdown runs.
+class UnloadCountingWindow : public QuizWindow {
 public:
-    explicit UnloadCountingWindow(TestWindowId id)
-        : TestWindow(id, "frmCounting", QStringLiteral("Counting"),
+    explicit UnloadCountingWindow(const QString& name)
+        : QuizWindow(qPrintable(name), QStringLiteral("Counting"),
                      {"mnuFile", "Check for Software &Update", "mnuSep1", "mnuSep2", "mnuMakeMoney",
                       "&Make Money Online"},
                      QSize(200, 100))
@@ -37,7 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override
     {
         ++unloads();
-        TestWindow::closeEvent(event);
+        QuizWindow::closeEvent(event);
     }
 };
 
@@ -286,11 +286,16 @@ void TestMainWindow::everyClosingCommandUnloadsTheTestsAndEndsTheProgram_data()
 void TestMainWindow::everyClosingCommandUnloadsTheTestsAndEndsTheProgram()
 {
     QFETCH(QString, command);
-    for (TestWindowId id : {TestWindowId::BrainTestMain, TestWindowId::BrainTestDisplay})
-        frmMDI::registerTestWindow(id, [id] { return new UnloadCountingWindow(id); });
+    QuizCatalogue quizzes = zeltNoggleQuizzes();
+    for (QuizWindowEntry& window : quizzes.front().windows) {
+        const QString name = window.name;
+        window.create = [name] { return new UnloadCountingWindow(name); };
+    }
+    m_mainWindow.reset();
+    m_mainWindow = showMainWindow(quizzes);
     UnloadCountingWindow::unloads() = 0;
-    m_mainWindow->loadTestWindow(TestWindowId::BrainTestMain)->hide();
-    m_mainWindow->OpenTest(TestWindowId::BrainTestDisplay);
+    m_mainWindow->loadQuizWindow(QStringLiteral("frmBrainTestMain"))->hide();
+    m_mainWindow->OpenTest(QStringLiteral("frmBrainTestDisplay"));
 
     QTimer::singleShot(0, this, [this, command] {
         if (command == QLatin1String("cmdMdiExit"))

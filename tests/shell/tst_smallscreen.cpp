@@ -1,5 +1,4 @@
-#include "TestWindows.h"
-#include "shell/TestWindow.h"
+#include "shell/QuizWindow.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 
@@ -20,22 +19,19 @@ QRect reachableArea(const QAbstractScrollArea* area, QSize content)
 
 } // namespace
 
-Q_DECLARE_METATYPE(TestWindowId)
-
 // On a screen too small for the design (this test runs on one, scaled up to 300 % or 200 %), every
 // control keeps its designed size and can be scrolled to.
 class TestSmallScreen : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
     void screenIsSmallerThanTheDesign();
     void everyControlOfTheMainWindowCanBeScrolledTo();
-    void everyTestWindowCanBeScrolledTo_data();
-    void everyTestWindowCanBeScrolledTo();
+    void everyQuizWindowCanBeScrolledTo_data();
+    void everyQuizWindowCanBeScrolledTo();
 
 private:
     QScrollArea* scroller() const { return qobject_cast<QScrollArea*>(m_mainWindow->centralWidget()); }
@@ -43,11 +39,6 @@ private:
     std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<frmMDI> m_mainWindow;
 };
-
-void TestSmallScreen::initTestCase()
-{
-    registerTestWindows();
-}
 
 void TestSmallScreen::init()
 {
@@ -93,30 +84,30 @@ void TestSmallScreen::everyControlOfTheMainWindowCanBeScrolledTo()
     QCOMPARE(m_mainWindow->picButtonContainer->width(), (10935 + 7) / 15);
 }
 
-void TestSmallScreen::everyTestWindowCanBeScrolledTo_data()
+void TestSmallScreen::everyQuizWindowCanBeScrolledTo_data()
 {
-    QTest::addColumn<TestWindowId>("id");
-    QTest::newRow("Brain Test") << TestWindowId::BrainTestMain;
-    QTest::newRow("Brain Test questions") << TestWindowId::BrainTestDisplay;
-    QTest::newRow("EQ Test") << TestWindowId::EQTestMain;
-    QTest::newRow("MF Test") << TestWindowId::MFTestMain;
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Brain Test") << "frmBrainTestMain";
+    QTest::newRow("Brain Test questions") << "frmBrainTestDisplay";
+    QTest::newRow("EQ Test") << "frmEQTestMain";
+    QTest::newRow("MF Test") << "frmMFTestMain";
 }
 
-void TestSmallScreen::everyTestWindowCanBeScrolledTo()
+void TestSmallScreen::everyQuizWindowCanBeScrolledTo()
 {
-    QFETCH(TestWindowId, id);
-    m_mainWindow->OpenTest(id);
-    TestWindow* window = m_mainWindow->loadedTestWindow(id);
-    QVERIFY(window && window->isVisible());
+    QFETCH(QString, window);
+    m_mainWindow->OpenTest(window);
+    QuizWindow* opened = m_mainWindow->loadedQuizWindow(window);
+    QVERIFY(opened && opened->isVisible());
     QApplication::processEvents();
 
-    QCOMPARE(window->y(), 0);
-    QVERIFY(window->x() >= 0);
+    QCOMPARE(opened->y(), 0);
+    QVERIFY(opened->x() >= 0);
     const QMdiArea* area = m_mainWindow->mdiClient;
-    QVERIFY2(reachableArea(area, QSize()).contains(window->geometry()),
+    QVERIFY2(reachableArea(area, QSize()).contains(opened->geometry()),
              qPrintable(QStringLiteral("the window's %1x%2 cannot all be scrolled to in %3x%4")
-                            .arg(window->width())
-                            .arg(window->height())
+                            .arg(opened->width())
+                            .arg(opened->height())
                             .arg(area->viewport()->width())
                             .arg(area->viewport()->height())));
 }

@@ -50,6 +50,16 @@ bool anyWindowShown()
     return false;
 }
 
+// Whether a main window has been made, shown or not.
+bool mainWindowExists()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<const frmMDI*>(window))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 class TestStartUp : public QObject {
@@ -122,7 +132,7 @@ void TestStartUp::secondCopyShowsTheMessageAndNoWindow()
     });
 
     platform::SingleInstanceLock lock(lockName());
-    QVERIFY(!StartUp(lock));
+    QVERIFY(!StartUp(lock, zeltNoggleQuizzes()));
 
     QCOMPARE(messages.texts(), QStringList{QStringLiteral("Application is already running")});
     QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Information);
@@ -137,7 +147,7 @@ void TestStartUp::onlyCopyShowsTheMainWindowMaximisedWithoutAMessage()
 {
     MessageRecorder messages;
     platform::SingleInstanceLock lock(lockName());
-    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock);
+    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock, zeltNoggleQuizzes());
     QVERIFY(mainWindow);
     QVERIFY(mainWindow->isVisible());
     QVERIFY(mainWindow->windowState() & Qt::WindowMaximized);
@@ -155,12 +165,12 @@ void TestStartUp::updateQuestionComesBeforeTheMainWindow()
     int questions = 0;
     platform::setMessageHandler([&](const platform::Message&) {
         ++questions;
-        mainWindowExisted = frmMDI::current() != nullptr || anyWindowShown();
+        mainWindowExisted = mainWindowExists() || anyWindowShown();
         return platform::MessageAnswer::No;
     });
 
     platform::SingleInstanceLock lock(lockName());
-    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock);
+    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock, zeltNoggleQuizzes());
     platform::setMessageHandler({});
 
     QCOMPARE(questions, 1);

@@ -109,9 +109,9 @@ QString pageUrl(const char* pageKey)
     return QStringLiteral("https://" ZELT_SITE_HOST "/zelt-free-noggle/ssd.php?page=") + QLatin1String(pageKey);
 }
 
-std::unique_ptr<frmMDI> showMainWindow()
+std::unique_ptr<frmMDI> showMainWindow(QuizCatalogue quizzes)
 {
-    auto mainWindow = std::make_unique<frmMDI>();
+    auto mainWindow = std::make_unique<frmMDI>(std::move(quizzes));
     mainWindow->showMaximized();
     if (!QTest::qWaitForWindowActive(mainWindow.get()))
         qWarning("the main window did not become active");

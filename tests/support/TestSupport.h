@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Quizzes.h"
 #include "platform/MessageBox.h"
 
 #include <QList>
@@ -77,5 +78,5 @@ Control* control(const QObject* parent, const char* objectName)
     return control<Control>(parent, QString::fromLatin1(objectName));
 }
 
-// A main window shown and active, as start-up leaves it.
-std::unique_ptr<frmMDI> showMainWindow();
+// A main window with the quizzes of the catalogue, shown and active, as start-up leaves it.
+std::unique_ptr<frmMDI> showMainWindow(QuizCatalogue quizzes = zeltNoggleQuizzes());

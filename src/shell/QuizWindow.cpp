@@ -1,4 +1,4 @@
-#include "shell/TestWindow.h"
+#include "shell/QuizWindow.h"
 
 #include "shell/frmAbout.h"
 #include "widgets/Look.h"
@@ -7,37 +7,18 @@
 #include <QAction>
 #include <QCloseEvent>
 
-namespace {
-
-// Each test window shows its test's icon, the one beside the test's button in the main window.
-QString pictureOf(TestWindowId id)
-{
-    switch (id) {
-    case TestWindowId::BrainTestMain:
-    case TestWindowId::BrainTestDisplay: return QStringLiteral("braintest");
-    case TestWindowId::EQTestMain: return QStringLiteral("eqtest");
-    case TestWindowId::MFTestMain: return QStringLiteral("mftest");
-    }
-    return QStringLiteral("program");
-}
-
-} // namespace
-
-TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& caption, const MenuDesign& menuDesign,
-                       QSize clientSize)
+QuizWindow::QuizWindow(const char* objectName, const QString& caption, const MenuDesign& menuDesign, QSize clientSize)
     : menus(this, menuDesign)
-    , m_id(id)
     , m_caption(caption)
     , m_clientArea(new QWidget)
 {
     setObjectName(QString::fromLatin1(objectName));
-    setWindowIcon(look::pictureIcon(pictureOf(id)));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_clientArea->setFixedSize(clientSize);
-    // The focus frame stands out against the blue of the test windows.
+    // The focus frame stands out against the blue of the quiz windows.
     QPalette palette = m_clientArea->palette();
     palette.setColor(QPalette::Highlight, QColor(255, 200, 0));
     palette.setColor(QPalette::HighlightedText, Qt::black);
@@ -48,26 +29,26 @@ TestWindow::TestWindow(TestWindowId id, const char* objectName, const QString& c
     connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
 }
 
-void TestWindow::fitAroundClientArea()
+void QuizWindow::fitAroundClientArea()
 {
     ensurePolished();
     setFixedSize(m_clientArea->size().grownBy(contentsMargins()));
 }
 
-void TestWindow::placeAtTop()
+void QuizWindow::placeAtTop()
 {
     // On a screen narrower than the window, at the left edge, from where the client area scrolls.
     move(qMax(0, (look::screenWidth() - width()) / 2), 0);
 }
 
-void TestWindow::closeEvent(QCloseEvent* event)
+void QuizWindow::closeEvent(QCloseEvent* event)
 {
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted())
         emit unloaded(this);
 }
 
-void TestWindow::showEvent(QShowEvent* event)
+void QuizWindow::showEvent(QShowEvent* event)
 {
     QMdiSubWindow::showEvent(event);
     // The caption goes on when the window first shows: a sub-window fits its caption to its title
@@ -79,7 +60,7 @@ void TestWindow::showEvent(QShowEvent* event)
     emit shown();
 }
 
-void TestWindow::hideEvent(QHideEvent* event)
+void QuizWindow::hideEvent(QHideEvent* event)
 {
     QMdiSubWindow::hideEvent(event);
     emit hidden();

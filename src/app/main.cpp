@@ -1,4 +1,4 @@
-#include "TestWindows.h"
+#include "app/Quizzes.h"
 #include "platform/SingleInstance.h"
 #include "shell/StartUp.h"
 #include "shell/frmMDI.h"
@@ -18,9 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(look::programIcon());
 
-    registerTestWindows();
     platform::SingleInstanceLock lock;
-    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock);
+    const std::unique_ptr<frmMDI> mainWindow = StartUp(lock, zeltNoggleQuizzes());
     if (!mainWindow)
         return 0;
     return QApplication::exec();

@@ -4,20 +4,16 @@
 
 #include <QMdiSubWindow>
 
-// The four windows in which the tests run, as the main window knows them.
-enum class TestWindowId { BrainTestMain, BrainTestDisplay, EQTestMain, MFTestMain };
-
-// A child window of the main window in which a test runs. It carries the shared menus and sits
+// A child window of the main window in which a quiz runs. It carries the shared menus and sits
 // at the top of the main window's client area centred on the screen. It tells whoever holds it
-// (the main window) when it is shown, hidden or unloaded, and which test window it wants on screen
-// in its place; it knows nothing of the main window itself. Unloading (closing) destroys it, so
+// (the main window) when it is shown, hidden or unloaded, and which window it wants on screen in
+// its place; it knows nothing of the main window itself. Its objectName is the name by which the
+// main window and the other windows of its quiz know it. Unloading (closing) destroys it, so
 // loading it again starts from its designed state.
-class TestWindow : public QMdiSubWindow {
+class QuizWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    TestWindowId id() const { return m_id; }
-
     // Sizes the window to its client area with the frame and title bar around it; these are
     // known once the window lies in the main window's client area.
     void fitAroundClientArea();
@@ -31,14 +27,13 @@ signals:
     void shown();
     void hidden();
     // Sent as the window is unloaded: the main window brings back its launcher panel.
-    void unloaded(TestWindow* window);
-    // Asks for that test window to be loaded, if it is not, and put on screen.
-    void testWindowWanted(TestWindowId id);
+    void unloaded(QuizWindow* window);
+    // Asks for the window of that name to be loaded, if it is not, and put on screen.
+    void quizWindowWanted(const QString& windowName);
 
 protected:
     // The controls go onto the client area, whose size is fixed.
-    TestWindow(TestWindowId id, const char* objectName, const QString& caption, const MenuDesign& menuDesign,
-               QSize clientSize);
+    QuizWindow(const char* objectName, const QString& caption, const MenuDesign& menuDesign, QSize clientSize);
     QWidget* clientArea() const { return m_clientArea; }
 
     void closeEvent(QCloseEvent* event) override;
@@ -46,7 +41,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    TestWindowId m_id;
     QString m_caption;
     QWidget* m_clientArea;
 };

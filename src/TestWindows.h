@@ -1,4 +1,0 @@
-#pragma once
-
-// Tells the main window how to create the window of each test.
-void registerTestWindows();
