@@ -14,12 +14,9 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 if [ "${1:-}" = --xvfb ]; then
     shift
-    # Xvfb picks a free display and tells its number.
-    Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
-    openbox >/dev/null 2>&1 &
-    sleep 1
+    source scripts/x-session.sh
+    start_x_session "$work"
+    export QT_QPA_PLATFORM=xcb
     where="on the X server $DISPLAY (Xvfb, 1366x768) with openbox"
 else
     cat > "$work/screen.json" <<'JSON'

@@ -22,7 +22,7 @@ shoot() {
         trap 'kill $(jobs -p) 2>/dev/null; wait' EXIT
         start_x_session "$work" "$size"
         XDG_CONFIG_HOME=$work XDG_RUNTIME_DIR=$work/runtime QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
-            build/src/ZeltNoggle >"$work/output" 2>&1 &
+            build/src/app/ZeltNoggle >"$work/output" 2>&1 &
         timeout 20 xdotool search --sync --onlyvisible --name '^Zelt Noggle v1\.20$' >/dev/null || { cat "$work/output" >&2; exit 1; }
         sleep 2
         import -window root "$out/$name-before.png"

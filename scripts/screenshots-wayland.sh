@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-program=$PWD/build/src/ZeltNoggle
+program=$PWD/build/src/app/ZeltNoggle
 out=$PWD/docs/screenshots/wayland
 mkdir -p "$out"
 rm -f "$out"/*.png

@@ -4,17 +4,14 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/x-session.sh"
 home=$(mktemp -d)
 mkdir -m 700 "$home/runtime"
 # The X server, the window manager and the folder go when the check ends, however it ends.
 trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$home"' EXIT
 
 export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime HOME=$home
-# Xvfb picks a free display itself and tells its number.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
-for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$home/display")"
-openbox >/dev/null 2>&1 &
+start_x_session "$home"
 
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

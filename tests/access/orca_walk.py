@@ -3,9 +3,16 @@ runs, and checks after each step what Orca says: every question when it appears,
 bands, the messages. Waits for each utterance instead of sleeping blindly.
 
 Usage: orca_walk.py ORCA_DEBUG_FILE (the program and Orca already run on the display)."""
+import os
 import subprocess
 import sys
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from texts import TEXTS  # noqa: E402
+
+BRAIN = TEXTS["brain"]
+QUESTIONS = BRAIN["questions"]
 
 debug_file = sys.argv[1]
 said_before = 0
@@ -96,18 +103,18 @@ def expect(*phrases, seconds=15):
 
 
 # Orca greets the main window, whose first control has the focus.
-expect("Zelt Noggle v1.20 frame", "Brain Test push button", seconds=60)
+expect(TEXTS["program"]["titleWithVersion"] + " frame", TEXTS["launcher"]["buttons"][0] + " push button", seconds=60)
 
 # The Brain Test: the details, then every question as it comes, with its answers.
 keys("space")
-expect("Zelt Brain Test", "Name text")
+expect(BRAIN["caption"], "Name text")
 type_text("anna")
 keys("Tab")
 expect("Male", "not selected radio button")
 keys("space")
 expect("selected")
 keys("Return")
-expect("1.  Do you believe in taking risks? panel", "Yes.", "not selected radio button")
+expect(QUESTIONS[0]["text"] + " panel", QUESTIONS[0]["first"] + ".", "not selected radio button")
 
 
 class BrainAnswers:
@@ -124,9 +131,9 @@ class BrainAnswers:
 
 answers = BrainAnswers()
 answers.choose(2)
-expect("No.", "selected radio button")
+expect(QUESTIONS[0]["second"] + ".", "selected radio button")
 keys("Return")
-expect("notification 2.  Do you remember people by their names or faces? Names, Faces")
+expect("notification %s %s, %s" % (QUESTIONS[1]["text"], QUESTIONS[1]["first"], QUESTIONS[1]["second"]))
 # Then "Names" and the first answer of every other question: eight right-brain answers of
 # twenty, the left brain is dominant.
 for question in range(2, 21):
@@ -134,65 +141,64 @@ for question in range(2, 21):
     keys("Return")
     if question < 20:
         expect("notification %d." % (question + 1))
-expect("OK push button", "notification Your Left Brain is more Dominant Than Your Right Brain. "
-                         "The Left Brain is Responsible for")
+expect("OK push button",
+       "notification %s. %s" % (BRAIN["verdicts"]["leftDominant"], BRAIN["leftBrainPanel"]))
 # OK goes back to the entry window; a tie: the first answers, but "Faces" on question 2.
 keys("Return")
-expect("Zelt Brain Test")
+expect(BRAIN["caption"])
 keys("alt+b")
-expect("1.  Do you believe in taking risks? panel")
+expect(QUESTIONS[0]["text"] + " panel")
 answers = BrainAnswers()
 for question in range(1, 21):
     answers.choose(2 if question == 2 else 1)
     keys("Return")
     if question < 20:
         expect("notification %d." % (question + 1))
-expect("The Right Brain is Responsible for push button",
-       "notification Your Left Brain And Right Brain Are Both Used Equally")
+expect(BRAIN["rightBrainPanel"] + " push button", "notification " + BRAIN["verdicts"]["bothEqual"])
 keys("alt+e")
-expect("Brain Test push button")
+expect(TEXTS["launcher"]["buttons"][0] + " push button")
 
 # The Emotional Quotient Test: each statement as it comes, then the band.
-tab_to("Emotional Quotient Test push button")
+tab_to(TEXTS["launcher"]["buttons"][2] + " push button")
 keys("space")
 expect("Enter Name text")
 keys("alt+s")
-expect("Please Enter Your Name")
+expect(TEXTS["messages"]["enterYourName"])
 keys("Return")
 type_text("anna")
 keys("alt+s")
-expect("Question 1 of 15. Setbacks don't affect me very badly. panel", "Strongly Agree.")
+expect("Question 1 of 15. %s panel" % TEXTS["eq"]["statements"][0], TEXTS["eq"]["choices"][0] + ".")
 # "Next Question" has no default: the user goes to it with Tab and presses it, and the focus
 # comes back to the answers, named by the next statement.
 for statement in range(1, 16):
     keys("Down", "Down")
-    expect("Not Sure.", "selected radio button")
+    expect(TEXTS["eq"]["choices"][2] + ".", "selected radio button")
     tab_to("Next Question push button")
     keys("space")
     if statement < 15:
-        expect("Question %d of 15." % (statement + 1), "Strongly Agree.")
+        expect("Question %d of 15." % (statement + 1), TEXTS["eq"]["choices"][0] + ".")
 # Fifteen times "Not Sure", 3 points each: 45.
-expect("notification Your EQ is slightly more than average")
+expect("notification " + TEXTS["eq"]["bands"][2]["headline"])
 keys("alt+b")
 expect("Enter Name text")
-choose_from_menu("alt+f", "Exit.", "x", "Brain Test push button")
+choose_from_menu("alt+f", "Exit.", "x", TEXTS["launcher"]["buttons"][0] + " push button")
 
 # The Masculine Feminine Test's entry page and its messages.
-tab_to("Masculine Feminine Test push button")
+tab_to(TEXTS["launcher"]["buttons"][1] + " push button")
 keys("space")
 expect("Enter Name text")
 keys("alt+t")
-expect("Please enter name")
+expect(TEXTS["messages"]["enterName"])
 keys("Return")
 type_text("anna")
 keys("Tab")
 type_text("3x")
-expect("Age must be number")
+expect(TEXTS["messages"]["ageMustBeNumber"])
 keys("Return")
 keys("Tab")
-expect("Select Gender combo box", "Male")
+expect("Select Gender combo box", TEXTS["mf"]["sexes"][0])
 keys("Down")
-expect("notification Female")
+expect("notification " + TEXTS["mf"]["sexes"][1])
 keys("alt+t")
-expect("1. Do you like being told what to do ? panel", "Yes.")
+expect(TEXTS["mf"]["questions"][0]["text"] + " panel", TEXTS["mf"]["questions"][0]["first"] + ".")
 print("Orca said what a blind user needs at every step.")

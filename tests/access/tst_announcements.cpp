@@ -2,6 +2,7 @@
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 #include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 
@@ -109,7 +110,7 @@ void TestAnnouncements::brainTestQuestionsAndVerdict_data()
                                  << "Command1";
     // Nine right-brain answers of the first options, one more with "Faces".
     QTest::newRow("tie") << "12111111111111111111"
-                         << "Your Left Brain And Right Brain Are Both Used Equally"
+                         << texts::text("brain.verdicts.bothEqual")
                          << "cmdRightBrainResponsible";
 }
 
@@ -124,7 +125,7 @@ void TestAnnouncements::brainTestQuestionsAndVerdict()
     click(control<QPushButton>(entry, "cmdNext"));
     auto* display = control<QWidget>(m_mainWindow.get(), "frmBrainTestDisplay");
     QCOMPARE(QApplication::focusWidget(), control<QRadioButton>(display, "optAnswerOne"));
-    QCOMPARE(groupOfTheFocus(), QStringLiteral("1.  Do you believe in taking risks?"));
+    QCOMPARE(groupOfTheFocus(), texts::text("brain.questions.0.text"));
     QCOMPARE(notifications(), QStringList{});
 
     for (int question = 1; question <= 20; ++question) {
@@ -186,7 +187,7 @@ void TestAnnouncements::masculineFeminineQuestionsAndVerdict()
     QTest::keyClicks(control<QLineEdit>(window, "txtAge"), QStringLiteral("31"));
     click(control<QPushButton>(window, "cmdTest"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optOption1"));
-    QCOMPARE(groupOfTheFocus(), QStringLiteral("1. Do you like being told what to do ?"));
+    QCOMPARE(groupOfTheFocus(), texts::text("mf.questions.0.text"));
 
     // The first answer every time. "Next" has no access key: the user goes to it and presses it,
     // and the focus comes back to the answers, whose group is named by the next question.

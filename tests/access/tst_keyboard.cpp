@@ -99,7 +99,7 @@ void TestKeyboard::brainTest()
         press(Qt::Key_Return);
     }
     QCOMPARE(control<QLabel>(*m_mainWindow, "frmBrainTestDisplay", "lblAnswer")->text(),
-             QStringLiteral("Your Right Brain is more Dominant Than Your Left Brain"));
+             texts::text("brain.verdicts.rightDominant"));
 
     QVERIFY(tabTo(control<QPushButton>(*m_mainWindow, "frmBrainTestDisplay", "Command1")));
     press(Qt::Key_Space);
@@ -125,7 +125,7 @@ void TestKeyboard::emotionalQuotientTest()
         press(Qt::Key_Space);
     }
     QCOMPARE(control<QLabel>(*m_mainWindow, "frmEQTestMain", "lblResult_0")->text(),
-             QStringLiteral("Your EQ is slightly more than average"));
+             texts::text("eq.bands.2.headline"));
     QCOMPARE(focused()->objectName(), QStringLiteral("cmdBack"));
     press(Qt::Key_Space);
     QCOMPARE(focused()->objectName(), QStringLiteral("txtName"));

@@ -1,4 +1,5 @@
 #include "braintest/modBrainTest.h"
+#include "support/ProgramTexts.h"
 
 #include <QTest>
 #include <map>
@@ -72,93 +73,13 @@ void TestBrainBank::bankHoldsEachQuestionAsWritten_data()
     QTest::addColumn<QString>("firstOption");
     QTest::addColumn<QString>("secondOption");
     QTest::addColumn<QString>("rightBrainAnswer");
-    QTest::newRow("question 1") << 1 << "1.  Do you believe in taking risks?"
-                                << "Yes"
-                                << "No"
-                                << "Yes";
-    QTest::newRow("question 2") << 2 << "2.  Do you remember people by their names or faces?"
-                                << "Names"
-                                << "Faces"
-                                << "Faces";
-    QTest::newRow("question 3") << 3 << "3.  Are you good at reading maps or understanding directions from a person?"
-                                << "Directions from a person"
-                                << "Maps"
-                                << "Maps";
-    QTest::newRow("question 4") << 4 << "4.  Do you believe in the details or the bigger picture?"
-                                << "Bigger Picture"
-                                << "Details"
-                                << "Bigger Picture";
-    QTest::newRow("question 5")
-        << 5
-        << "5.  Do you believe in planning your activities for the day or go about it as and when you have to do them? "
-        << "Plan in advance"
-        << "Do not think in advance"
-        << "Do not think in advance";
-    QTest::newRow("question 6") << 6 << "6.  Are you organized by nature?"
-                                << "Yes"
-                                << "No"
-                                << "No";
-    QTest::newRow("question 7")
-        << 7 << "7.  Do you believe in preparing yourself for the unexpected or face things as they happen?"
-        << "Cross the bridge when I come to it"
-        << "Prepare for the worst"
-        << "Cross the bridge when I come to it";
-    QTest::newRow("question 8") << 8 << "8.  Do you have a good imagination?"
-                                << "Yes"
-                                << "No"
-                                << "Yes";
-    QTest::newRow("question 9") << 9 << "9.  Are you good at creative writing?"
-                                << "Yes"
-                                << "No"
-                                << "Yes";
-    QTest::newRow("question 10") << 10 << "10. How good are you at memorizing things?"
-                                 << "Good"
-                                 << "Bad"
-                                 << "Bad";
-    QTest::newRow("question 11") << 11 << "11. Do you day dream?"
-                                 << "Yes"
-                                 << "No"
-                                 << "Yes";
-    QTest::newRow("question 12") << 12 << "12. Are you considered to be a consistent person or unpredictable by nature?"
-                                 << "Consistent"
-                                 << "Unpredictable"
-                                 << "Unpredictable";
-    QTest::newRow("question 13")
-        << 13 << "13.  Do you ask for help in implementing new tasks or find out how to go about it on your Own ?"
-        << "Ask for help"
-        << "Find out ways on my own"
-        << "Find out ways on my own";
-    QTest::newRow("question 14") << 14
-                                 << "14. When faced with a situation do you analyze it before coming to a decision or "
-                                    "do what you feel is best at that moment?"
-                                 << "Analyze the situation thoroughly"
-                                 << "Act on my instincts"
-                                 << "Act on my instincts";
-    QTest::newRow("question 15") << 15 << "15. I keep a To Do List for my daily jobs."
-                                 << "Yes"
-                                 << "No, I do not feel they work"
-                                 << "No, I do not feel they work";
-    QTest::newRow("question 16")
-        << 16 << "16.  Do you follow what others follow or make an attempt to find out simpler solutions?"
-        << "Find new solutions to old problems"
-        << "Follow the path made by others"
-        << "Find new solutions to old problems";
-    QTest::newRow("question 17") << 17 << "17.  Do you prefer to work in groups or alone?"
-                                 << "Groups"
-                                 << "Alone"
-                                 << "Groups";
-    QTest::newRow("question 18") << 18 << "18. Do you have a general idea of time without looking at the watch?"
-                                 << "Yes"
-                                 << "No"
-                                 << "No";
-    QTest::newRow("question 19") << 19 << "19. Did you prefer algebra or geometry in school?"
-                                 << "Algebra"
-                                 << "Geometry"
-                                 << "Geometry";
-    QTest::newRow("question 20") << 20 << "20. Do you remember the music of a song more than the lyrics?"
-                                 << "Music"
-                                 << "Lyrics"
-                                 << "Music";
+    for (int number = 1; number <= BrainQuestionCount; ++number) {
+        const QString question = QStringLiteral("brain.questions.%1.").arg(number - 1);
+        const QString right = texts::text(question + QStringLiteral("rightBrain"));
+        QTest::addRow("question %d", number)
+            << number << texts::text(question + QStringLiteral("text")) << texts::text(question + QStringLiteral("first"))
+            << texts::text(question + QStringLiteral("second")) << texts::text(question + right);
+    }
 }
 
 void TestBrainBank::bankHoldsEachQuestionAsWritten()
@@ -244,9 +165,9 @@ void TestBrainBank::verdictTexts_data()
 {
     QTest::addColumn<BrainVerdict>("verdict");
     QTest::addColumn<QString>("text");
-    QTest::newRow("right") << BrainVerdict::RightDominant << "Your Right Brain is more Dominant Than Your Left Brain";
-    QTest::newRow("left") << BrainVerdict::LeftDominant << "Your Left Brain is more Dominant Than Your Right Brain";
-    QTest::newRow("equal") << BrainVerdict::BothEqual << "Your Left Brain And Right Brain Are Both Used Equally";
+    QTest::newRow("right") << BrainVerdict::RightDominant << texts::text(QStringLiteral("brain.verdicts.rightDominant"));
+    QTest::newRow("left") << BrainVerdict::LeftDominant << texts::text(QStringLiteral("brain.verdicts.leftDominant"));
+    QTest::newRow("equal") << BrainVerdict::BothEqual << texts::text(QStringLiteral("brain.verdicts.bothEqual"));
 }
 
 void TestBrainBank::verdictTexts()

@@ -2,6 +2,7 @@
 #include "braintest/frmBrainTestMain.h"
 #include "braintest/modBrainTest.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 #include "support/QuizDriver.h"
 #include "support/TestSupport.h"
 #include "widgets/MouseLabel.h"
@@ -162,7 +163,7 @@ void TestBrainWindows::entryWindowOpensAtTheTopWithTheNameBoxFocused()
     QVERIFY(entry);
     QVERIFY(entry->isVisible());
     QVERIFY(!launcherPanel(m_main.get())->isVisible());
-    QCOMPARE(entry->windowTitle(), QStringLiteral("Zelt Brain Test"));
+    QCOMPARE(entry->windowTitle(), texts::text("brain.caption"));
     QCOMPARE(entry->pos(), QPoint((QApplication::primaryScreen()->geometry().width() - entry->width()) / 2, 0));
     QTRY_COMPARE(QApplication::focusWidget(), control<QWidget>(entry, "txtName"));
 
@@ -240,7 +241,7 @@ void TestBrainWindows::nameBoxTakesOnlyLetters()
     QCOMPARE(txtName->text(), name);
     QCOMPARE(m_messages->messages.size(), refused);
     for (const platform::Message& message : m_messages->messages) {
-        QCOMPARE(message.text, QStringLiteral("Please Enter only Letters"));
+        QCOMPARE(message.text, texts::text("messages.enterOnlyLetters"));
         QCOMPARE(message.icon, MessageIcon::Information);
         QCOMPARE(message.buttons, platform::MessageButtons::Ok);
     }
@@ -254,7 +255,7 @@ void TestBrainWindows::inputMethodTextGoesThroughTheSameFilter()
     QApplication::sendEvent(txtName, &commit);
 
     QCOMPARE(txtName->text(), QStringLiteral("ANNE"));
-    QCOMPARE(m_messages->texts(), QStringList(2, QStringLiteral("Please Enter only Letters")));
+    QCOMPARE(m_messages->texts(), QStringList(2, texts::text("messages.enterOnlyLetters")));
 }
 
 void TestBrainWindows::startRefusesMissingDetails_data()
@@ -267,13 +268,13 @@ void TestBrainWindows::startRefusesMissingDetails_data()
 
     QTest::newRow("no name") << ""
                              << "optFemale"
-                             << "Please Enter Your Name" << MessageIcon::Information << true;
+                             << texts::text("messages.enterYourName") << MessageIcon::Information << true;
     QTest::newRow("no name, no sex") << ""
                                      << ""
-                                     << "Please Enter Your Name" << MessageIcon::Information << true;
+                                     << texts::text("messages.enterYourName") << MessageIcon::Information << true;
     QTest::newRow("no sex") << "ann"
                             << ""
-                            << "Plese Select Your Sex" << MessageIcon::None << false;
+                            << texts::text("messages.selectYourSex") << MessageIcon::None << false;
 }
 
 void TestBrainWindows::startRefusesMissingDetails()
@@ -340,8 +341,8 @@ void TestBrainWindows::eachWayOfStartingStartsTheTest()
     QVERIFY(questions->isVisible());
     QVERIFY(!entry->isVisible());
     QVERIFY(!launcherPanel(m_main.get())->isVisible());
-    QCOMPARE(questions->windowTitle(), QStringLiteral("Zelt Brain Test"));
-    QCOMPARE(questionOnScreen(questions), QStringLiteral("1.  Do you believe in taking risks?"));
+    QCOMPARE(questions->windowTitle(), texts::text("brain.caption"));
+    QCOMPARE(questionOnScreen(questions), texts::text("brain.questions.0.text"));
     QVERIFY(isInFront(control<QWidget>(questions, "fraQuestion")));
 }
 
@@ -360,7 +361,7 @@ void TestBrainWindows::questionsFollowTheBankWithTheirButtons()
         QCOMPARE(optAnswerTwo->text(), modBrainTest::BrainAnswerCaptions[2 * i + 1]);
         QVERIFY2(!optAnswerOne->isChecked() && !optAnswerTwo->isChecked(), question);
         QVERIFY2(cmdPrevious->isEnabled() == (i > 0), question);
-        QCOMPARE(cmdNext->text(), i < 19 ? QStringLiteral("&Next") : QStringLiteral("Show My Ability"));
+        QCOMPARE(cmdNext->text(), i < 19 ? QStringLiteral("&Next") : texts::text("brain.showMyAbility"));
         if (i < 19)
             answer(i % 2 ? "2" : "1");
     }
@@ -377,7 +378,7 @@ void TestBrainWindows::noAnswerChosenMovesNothing()
     frmBrainTestDisplay* window = startRun();
     auto* cmdNext = control<QPushButton>(window, "cmdNext");
     user::click(cmdNext);
-    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please choose an answer")});
+    QCOMPARE(m_messages->texts(), QStringList{texts::text("messages.chooseAnAnswer")});
     QCOMPARE(m_messages->messages.first().icon, MessageIcon::Critical);
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[0]);
     QVERIFY(!control<QPushButton>(window, "cmdPrevious")->isEnabled());
@@ -389,7 +390,7 @@ void TestBrainWindows::noAnswerChosenMovesNothing()
     QCOMPARE(questionOnScreen(window), modBrainTest::BrainQuestions[19]);
     QVERIFY(control<QPushButton>(window, "cmdPrevious")->isEnabled());
     QVERIFY(isInFront(control<QWidget>(window, "fraQuestion")));
-    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(), QStringLiteral("Your Brain Result"));
+    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(), texts::text("brain.resultBeforeTheVerdict"));
 }
 
 // "Names" first, then stepping back and choosing "Faces" makes a tie of the first options.
@@ -404,7 +405,7 @@ void TestBrainWindows::previousClearsTheChoiceAndItsAnswerIsReplaced()
 
     answer("2111111111111111111");
     QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
-             QStringLiteral("Your Left Brain And Right Brain Are Both Used Equally"));
+             texts::text("brain.verdicts.bothEqual"));
 }
 
 void TestBrainWindows::verdictShowsItsTextAndPanel_data()
@@ -414,10 +415,10 @@ void TestBrainWindows::verdictShowsItsTextAndPanel_data()
     QTest::addColumn<QByteArray>("panel");
 
     QTest::newRow("every first answer") << QByteArray("11111111111111111111")
-                                        << "Your Left Brain is more Dominant Than Your Right Brain"
+                                        << texts::text("brain.verdicts.leftDominant")
                                         << QByteArray("fraLeftBrainResponsible");
     QTest::newRow("every second answer") << QByteArray("22222222222222222222")
-                                         << "Your Right Brain is more Dominant Than Your Left Brain"
+                                         << texts::text("brain.verdicts.rightDominant")
                                          << QByteArray("fraRightBrainResponsible");
 }
 
@@ -434,7 +435,7 @@ void TestBrainWindows::verdictShowsItsTextAndPanel()
     QVERIFY(isInFront(control<QWidget>(window, panel.constData())));
     QVERIFY(!control<QWidget>(window, "cmdRightBrainResponsible")->isVisible());
     QVERIFY(!control<QWidget>(window, "cmdLeftBrainResponsible")->isVisible());
-    QCOMPARE(control<QPushButton>(window, "cmdNext")->text(), QStringLiteral("Show My Ability"));
+    QCOMPARE(control<QPushButton>(window, "cmdNext")->text(), texts::text("brain.showMyAbility"));
     QVERIFY(m_messages->messages.isEmpty());
 }
 
@@ -443,13 +444,13 @@ void TestBrainWindows::tieShowsBothPanelButtons()
     frmBrainTestDisplay* window = startRun();
     answer("12111111111111111111");
     QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
-             QStringLiteral("Your Left Brain And Right Brain Are Both Used Equally"));
+             texts::text("brain.verdicts.bothEqual"));
     auto* showRight = control<QPushButton>(window, "cmdRightBrainResponsible");
     auto* showLeft = control<QPushButton>(window, "cmdLeftBrainResponsible");
     QVERIFY(showRight->isVisible());
     QVERIFY(showLeft->isVisible());
-    QCOMPARE(showRight->text(), QStringLiteral("The Right Brain is Responsible for"));
-    QCOMPARE(showLeft->text(), QStringLiteral("The Left Brain is Responsible for"));
+    QCOMPARE(showRight->text(), texts::text("brain.rightBrainPanel"));
+    QCOMPARE(showLeft->text(), texts::text("brain.leftBrainPanel"));
 
     auto* rightPanel = control<QWidget>(window, "fraRightBrainResponsible");
     auto* leftPanel = control<QWidget>(window, "fraLeftBrainResponsible");
@@ -597,7 +598,7 @@ void TestBrainWindows::anInterruptedRunStartsAgainAtQuestionOne()
     QVERIFY(!control<QPushButton>(window, "cmdPrevious")->isEnabled());
     answer("22222222222222222222");
     QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
-             QStringLiteral("Your Right Brain is more Dominant Than Your Left Brain"));
+             texts::text("brain.verdicts.rightDominant"));
 }
 
 void TestBrainWindows::keysMeantForABoxOverTheWindowPressNothing()
@@ -644,7 +645,7 @@ void TestBrainWindows::linksAndAboutLeaveTheRunWhereItWas()
 
     answer("111111111111111111");
     user::click(control<MouseLabel>(window, "Label19"));
-    QCOMPARE(control<QLabel>(window, "Label19")->text(), QStringLiteral("Better words and language skills"));
+    QCOMPARE(control<QLabel>(window, "Label19")->text(), texts::text("brain.leftBrainPhrases.5"));
     QVERIFY(isInFront(control<QWidget>(window, "fraLeftBrainResponsible")));
 
     QCOMPARE(m_pages->urls,

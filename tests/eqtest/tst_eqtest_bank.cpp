@@ -1,4 +1,5 @@
 #include "eqtest/modEmotionalQuotientTest.h"
+#include "support/ProgramTexts.h"
 
 #include <QTest>
 
@@ -33,23 +34,7 @@ void TestEQBank::init()
 
 void TestEQBank::statementsReadAsWritten()
 {
-    const QStringList expected = {
-        "Setbacks don't affect me very badly.",
-        "I take my time coming to conclusions and am not hasty in making decisions.",
-        "I make time for myself to think about what I want in life.",
-        "I do not hide my feelings.",
-        "I am sensitive to other people's needs.",
-        "I manage to cool down quickly even if I lose my temper.",
-        "I confess my mistakes and do not pass blame to someone else.",
-        "I always focus on the bigger picture than get lost in small useless details.",
-        "Negativity doesn't bother me.",
-        "I can work well under pressure.",
-        "I am open to feedback and criticism.",
-        "I believe I am enjoying my life to the maximum.",
-        "I can differentiate between the different feelings I feel.",
-        "I feel confident and secure about myself.",
-        "I feel excited on accomplishing my goals.",
-    };
+    const QStringList expected = texts::list(QStringLiteral("eq.statements"));
     eq::LoadEQStatements();
     QCOMPARE(QStringList(eq::EQStatements.begin(), eq::EQStatements.end()), expected);
 }
@@ -68,11 +53,11 @@ void TestEQBank::choicesReadAsWrittenAndEarnFiveMinusTheirIndex_data()
     QTest::addColumn<qint16>("index");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<qint16>("points");
-    QTest::newRow("0") << qint16(0) << "Strongly Agree" << qint16(5);
-    QTest::newRow("1") << qint16(1) << "Most of the Times" << qint16(4);
-    QTest::newRow("2") << qint16(2) << "Not Sure" << qint16(3);
-    QTest::newRow("3") << qint16(3) << "Disagree" << qint16(2);
-    QTest::newRow("4") << qint16(4) << "Strongly Disagree" << qint16(1);
+    QTest::newRow("0") << qint16(0) << texts::text("eq.choices.0") << qint16(5);
+    QTest::newRow("1") << qint16(1) << texts::text("eq.choices.1") << qint16(4);
+    QTest::newRow("2") << qint16(2) << texts::text("eq.choices.2") << qint16(3);
+    QTest::newRow("3") << qint16(3) << texts::text("eq.choices.3") << qint16(2);
+    QTest::newRow("4") << qint16(4) << texts::text("eq.choices.4") << qint16(1);
 }
 
 void TestEQBank::choicesReadAsWrittenAndEarnFiveMinusTheirIndex()
@@ -99,11 +84,11 @@ void TestEQBank::totalFallsIntoItsBand_data()
 {
     QTest::addColumn<qint16>("total");
     QTest::addColumn<QString>("headline");
-    const QString low = "You have a LOW EQ";
-    const QString average = "Your EQ is on the average side and can be improved";
-    const QString aboveAverage = "Your EQ is slightly more than average";
-    const QString high = "You have HIGH EQ";
-    const QString outstanding = "You have an Outstanding EQ";
+    const QString low = texts::text(QStringLiteral("eq.bands.0.headline"));
+    const QString average = texts::text(QStringLiteral("eq.bands.1.headline"));
+    const QString aboveAverage = texts::text(QStringLiteral("eq.bands.2.headline"));
+    const QString high = texts::text(QStringLiteral("eq.bands.3.headline"));
+    const QString outstanding = texts::text(QStringLiteral("eq.bands.4.headline"));
     QTest::newRow("15") << qint16(15) << low;
     QTest::newRow("30") << qint16(30) << low;
     QTest::newRow("31") << qint16(31) << average;
@@ -131,13 +116,12 @@ void TestEQBank::paragraphOpensWithItsSentenceAndIsOneBlock_data()
 {
     QTest::addColumn<qint16>("total");
     QTest::addColumn<QString>("firstSentence");
-    QTest::newRow("low") << qint16(15)
-                         << "Your intelligence may be very high but your frank attitude may create more "
-                            "enemies than friends.";
-    QTest::newRow("average") << qint16(31) << "You may be getting into fights with your family friends and colleagues.";
-    QTest::newRow("above average") << qint16(43) << "You understand people's emotions very well and care about it.";
-    QTest::newRow("high") << qint16(55) << "Your performance level is very high.";
-    QTest::newRow("outstanding") << qint16(67) << "You are in touch with your inner self.";
+    for (int band = 0; band < 5; ++band) {
+        const QString path = QStringLiteral("eq.bands.%1.").arg(band);
+        const int lowest = texts::number(path + QStringLiteral("from"));
+        QTest::addRow("band %d, from %d", band + 1, lowest)
+            << qint16(lowest) << texts::text(path + QStringLiteral("firstSentence"));
+    }
 }
 
 void TestEQBank::paragraphOpensWithItsSentenceAndIsOneBlock()
@@ -162,14 +146,14 @@ void TestEQBank::fifteenAnswersAddUpToTheirBand_data()
     threeDisagreeing[0] = threeDisagreeing[5] = threeDisagreeing[14] = 4;
     QList<qint16> twoDisagreeing = all(0);
     twoDisagreeing[1] = twoDisagreeing[13] = 4;
-    QTest::newRow("all strongly disagree") << all(4) << qint16(15) << "You have a LOW EQ";
-    QTest::newRow("all disagree") << all(3) << qint16(30) << "You have a LOW EQ";
+    QTest::newRow("all strongly disagree") << all(4) << qint16(15) << texts::text("eq.bands.0.headline");
+    QTest::newRow("all disagree") << all(3) << qint16(30) << texts::text("eq.bands.0.headline");
     QTest::newRow("one not sure among disagree")
-        << oneNotSure << qint16(31) << "Your EQ is on the average side and can be improved";
-    QTest::newRow("all not sure") << all(2) << qint16(45) << "Your EQ is slightly more than average";
-    QTest::newRow("twelve agree, three disagree") << threeDisagreeing << qint16(63) << "You have HIGH EQ";
-    QTest::newRow("thirteen agree, two disagree") << twoDisagreeing << qint16(67) << "You have an Outstanding EQ";
-    QTest::newRow("all strongly agree") << all(0) << qint16(75) << "You have an Outstanding EQ";
+        << oneNotSure << qint16(31) << texts::text("eq.bands.1.headline");
+    QTest::newRow("all not sure") << all(2) << qint16(45) << texts::text("eq.bands.2.headline");
+    QTest::newRow("twelve agree, three disagree") << threeDisagreeing << qint16(63) << texts::text("eq.bands.3.headline");
+    QTest::newRow("thirteen agree, two disagree") << twoDisagreeing << qint16(67) << texts::text("eq.bands.4.headline");
+    QTest::newRow("all strongly agree") << all(0) << qint16(75) << texts::text("eq.bands.4.headline");
 }
 
 void TestEQBank::fifteenAnswersAddUpToTheirBand()

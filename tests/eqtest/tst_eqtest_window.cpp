@@ -125,7 +125,7 @@ void TestEQWindow::answer(const QList<int>& choices)
 
 void TestEQWindow::opensFreshOnTheIntroduction()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Zelt Emotional Quotient Test"));
+    QCOMPARE(m_window->windowTitle(), texts::text("eq.caption"));
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_mainWindow->picMain->isVisible());
     QCOMPARE(m_window->widget()->size(), QSize(look::px(7590), look::px(4815)));
@@ -142,7 +142,7 @@ void TestEQWindow::opensFreshOnTheIntroduction()
     QCOMPARE(control<QLabel>(m_window, "lblLabel_0")->text(), texts::text(QStringLiteral("eq.introduction")));
     QCOMPARE(control<QLabel>(m_window, "lblLabel_1")->text(), QStringLiteral("Enter Name"));
     QCOMPARE(control<QLabel>(m_window, "lblLabel_2")->text(), texts::text(QStringLiteral("eq.introduction")));
-    QCOMPARE(control<QLabel>(m_window, "Label1")->text(), QStringLiteral("Select One of the following options."));
+    QCOMPARE(control<QLabel>(m_window, "Label1")->text(), texts::text("eq.selectOne"));
     const QStringList captions = texts::list(QStringLiteral("eq.choices"));
     for (int index = 0; index < captions.size(); ++index) {
         QCOMPARE(choice(m_window, index)->text(), captions[index]);
@@ -213,7 +213,7 @@ void TestEQWindow::blankNamesAreRefused()
     start->setFocus();
     startWithName(name);
 
-    QCOMPARE(messages.texts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(messages.texts(), QStringList{texts::text("messages.enterYourName")});
     QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Critical);
     QCOMPARE(messages.messages[0].buttons, platform::MessageButtons::Ok);
     QCOMPARE(panelNameInFront(m_window), QStringLiteral("fraMain"));
@@ -275,7 +275,7 @@ void TestEQWindow::fifteenNextsWalkTheStatementsToAnOutstandingEQ()
     }
 
     QCOMPARE(panelNameInFront(m_window), QStringLiteral("fraResult"));
-    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), QStringLiteral("You have an Outstanding EQ"));
+    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), texts::text("eq.bands.4.headline"));
     QVERIFY(control<QLabel>(m_window, "lblResult_1")->text().startsWith("You are in touch with your inner self. "));
     QCOMPARE(QApplication::focusWidget(), control<QPushButton>(m_window, "cmdBack"));
     QCOMPARE(position->text(), QStringLiteral("Question 15 of 15"));
@@ -289,11 +289,11 @@ void TestEQWindow::chosenAnswersGiveTheirBand_data()
     oneNotSure[14] = 2;
     QList<int> threeDisagreeing(15, 0);
     threeDisagreeing[2] = threeDisagreeing[8] = threeDisagreeing[11] = 4;
-    QTest::newRow("15: all strongly disagree") << QList<int>(15, 4) << "You have a LOW EQ";
+    QTest::newRow("15: all strongly disagree") << QList<int>(15, 4) << texts::text("eq.bands.0.headline");
     QTest::newRow("31: disagree but one not sure")
-        << oneNotSure << "Your EQ is on the average side and can be improved";
-    QTest::newRow("45: all not sure") << QList<int>(15, 2) << "Your EQ is slightly more than average";
-    QTest::newRow("63: twelve agree, three disagree") << threeDisagreeing << "You have HIGH EQ";
+        << oneNotSure << texts::text("eq.bands.1.headline");
+    QTest::newRow("45: all not sure") << QList<int>(15, 2) << texts::text("eq.bands.2.headline");
+    QTest::newRow("63: twelve agree, three disagree") << threeDisagreeing << texts::text("eq.bands.3.headline");
 }
 
 void TestEQWindow::chosenAnswersGiveTheirBand()
@@ -320,21 +320,21 @@ void TestEQWindow::backToMainClearsTheNameAndRefocuses()
 
     MessageRecorder messages;
     user::click(control<QPushButton>(m_window, "cmdStartTest"));
-    QCOMPARE(messages.texts(), QStringList{"Please Enter Your Name"});
+    QCOMPARE(messages.texts(), QStringList{texts::text("messages.enterYourName")});
 }
 
 void TestEQWindow::secondRunCountsOnlyItsOwnAnswers()
 {
     startWithName("Mira");
     answer(QList<int>(15, 4));
-    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), QStringLiteral("You have a LOW EQ"));
+    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), texts::text("eq.bands.0.headline"));
     user::click(control<QPushButton>(m_window, "cmdBack"));
 
     // 45 on its own; added to the first run's 15 it would read as a high EQ.
     startWithName("Mira");
     QCOMPARE(control<QLabel>(m_window, "lblQuestionNo")->text(), QStringLiteral("Question 1 of 15"));
     answer(QList<int>(15, 2));
-    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), QStringLiteral("Your EQ is slightly more than average"));
+    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), texts::text("eq.bands.2.headline"));
 }
 
 void TestEQWindow::closingFromTheStatementPanelBringsBackTheLauncher_data()
@@ -380,7 +380,7 @@ void TestEQWindow::reopeningGivesAFreshWindow()
     startWithName("Mira");
     QCOMPARE(control<QLabel>(m_window, "lblQuestionNo")->text(), QStringLiteral("Question 1 of 15"));
     answer(QList<int>(15, 4));
-    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), QStringLiteral("You have a LOW EQ"));
+    QCOMPARE(control<QLabel>(m_window, "lblResult_0")->text(), texts::text("eq.bands.0.headline"));
 }
 
 QTEST_MAIN(TestEQWindow)

@@ -8,6 +8,7 @@
 #include "platform/Settings.h"
 #include "shell/StartUp.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 #include "widgets/MouseLabel.h"
 
 #include <QAbstractButton>
@@ -115,12 +116,12 @@ QStringList FuzzedProgram::startUp(int start)
         if (StartUp(refused, zeltNoggleQuizzes()))
             return {QStringLiteral("start-up: a second copy showed its main window")};
         forgetRequestToQuit();
-        expected.append(QStringLiteral("Application is already running"));
+        expected.append(texts::text("messages.alreadyRunning"));
     }
     if (way == AskingAboutAnUpdate) {
         m_messages.answerNext(start % 2 ? MessageAnswer::Yes : MessageAnswer::No);
         expected.append(
-            QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+            texts::text("messages.updateQuestion"));
     }
     m_lock = std::make_unique<platform::SingleInstanceLock>();
     m_mainWindow = StartUp(*m_lock, zeltNoggleQuizzes());

@@ -5,6 +5,7 @@
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 #include "support/TestSupport.h"
 #include "widgets/MouseLabel.h"
 
@@ -21,6 +22,7 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 
 struct KnownMessage {
+    // Where the text stands among the program's texts.
     const char* text;
     MessageIcon icon;
     MessageButtons buttons = MessageButtons::Ok;
@@ -28,17 +30,16 @@ struct KnownMessage {
 
 // Every message the program shows: the test windows' and those of start-up.
 const std::array<KnownMessage, 10> KnownMessages = {{
-    {"Please Enter only Letters", MessageIcon::Information},
-    {"Please Enter Your Name", MessageIcon::Information},
-    {"Plese Select Your Sex", MessageIcon::None},
-    {"Please choose an answer", MessageIcon::Critical},
-    {"Please Enter Your Name", MessageIcon::Critical},
-    {"Please enter name", MessageIcon::Critical},
-    {"Please enter age", MessageIcon::Critical},
-    {"Age must be number", MessageIcon::Critical},
-    {"Application is already running", MessageIcon::Information},
-    {"There maybe an update to this software available\rDo you want to check for an update?", MessageIcon::Information,
-     MessageButtons::YesNo},
+    {"messages.enterOnlyLetters", MessageIcon::Information},
+    {"messages.enterYourName", MessageIcon::Information},
+    {"messages.selectYourSex", MessageIcon::None},
+    {"messages.chooseAnAnswer", MessageIcon::Critical},
+    {"messages.enterYourName", MessageIcon::Critical},
+    {"messages.enterName", MessageIcon::Critical},
+    {"messages.enterAge", MessageIcon::Critical},
+    {"messages.ageMustBeNumber", MessageIcon::Critical},
+    {"messages.alreadyRunning", MessageIcon::Information},
+    {"messages.updateQuestion", MessageIcon::Information, MessageButtons::YesNo},
 }};
 
 const std::array<const char*, 5> PageKeys = {"help-web-page", "home-page", "download-web-page", "co-brand",
@@ -47,7 +48,7 @@ const std::array<const char*, 5> PageKeys = {"help-web-page", "home-page", "down
 bool isKnown(const platform::Message& message)
 {
     for (const KnownMessage& known : KnownMessages) {
-        if (message.text == QLatin1String(known.text) && message.icon == known.icon && message.buttons == known.buttons)
+        if (message.text == texts::text(QString::fromLatin1(known.text)) && message.icon == known.icon && message.buttons == known.buttons)
             return true;
     }
     return false;

@@ -6,6 +6,7 @@
 #include "eqtest/modEmotionalQuotientTest.h"
 #include "mftest/modMaleFemaleTest.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,33 +69,33 @@ QString textOf(const QWidget* parent, const char* label)
 }
 
 // The tests' own rules, as the program's users were told them.
-const char* brainVerdict(int rightAnswers)
+QString brainVerdict(int rightAnswers)
 {
     if (rightAnswers > 10)
-        return "Your Right Brain is more Dominant Than Your Left Brain";
+        return texts::text(QStringLiteral("brain.verdicts.rightDominant"));
     if (rightAnswers < 10)
-        return "Your Left Brain is more Dominant Than Your Right Brain";
-    return "Your Left Brain And Right Brain Are Both Used Equally";
+        return texts::text(QStringLiteral("brain.verdicts.leftDominant"));
+    return texts::text(QStringLiteral("brain.verdicts.bothEqual"));
 }
 
-const char* eqHeadline(int total)
+QString eqHeadline(int total)
 {
     if (total <= 30)
-        return "You have a LOW EQ";
+        return texts::text(QStringLiteral("eq.bands.0.headline"));
     if (total <= 42)
-        return "Your EQ is on the average side and can be improved";
+        return texts::text(QStringLiteral("eq.bands.1.headline"));
     if (total <= 54)
-        return "Your EQ is slightly more than average";
+        return texts::text(QStringLiteral("eq.bands.2.headline"));
     if (total <= 66)
-        return "You have HIGH EQ";
-    return "You have an Outstanding EQ";
+        return texts::text(QStringLiteral("eq.bands.3.headline"));
+    return texts::text(QStringLiteral("eq.bands.4.headline"));
 }
 
-const char* mfHeadline(int percent)
+QString mfHeadline(int percent)
 {
     if (percent == 50)
-        return "You have a Balanced Masculine and Feminine Thinking";
-    return percent > 50 ? "You have Masculine Thinking" : "You have Feminine Thinking";
+        return texts::text(QStringLiteral("mf.verdicts.balanced.headline"));
+    return percent > 50 ? texts::text(QStringLiteral("mf.verdicts.masculine.headline")) : texts::text(QStringLiteral("mf.verdicts.feminine.headline"));
 }
 
 QString mismatch(const char* what, const QString& shown, const QString& expected)
@@ -176,7 +177,7 @@ QStringList RunOracle::checkBrain(const Page& now, const frmMDI& mainWindow)
     }
     const QWidget* window = find(&mainWindow, "frmBrainTestDisplay");
     QStringList wrong;
-    const QString expected = QString::fromLatin1(brainVerdict(right));
+    const QString expected = brainVerdict(right);
     if (textOf(window, "lblAnswer") != expected)
         wrong.append(mismatch("the Brain Test's verdict", textOf(window, "lblAnswer"), expected));
     const bool tie = right == 10;
@@ -204,7 +205,7 @@ QStringList RunOracle::checkEQ(const Page& now, const frmMDI& mainWindow)
     for (int answer : m_eqAnswers)
         total += 5 - answer; // "Strongly Agree" earns 5 points, "Strongly Disagree" 1
     const QWidget* window = find(&mainWindow, "frmEQTestMain");
-    const QString expected = QString::fromLatin1(eqHeadline(total));
+    const QString expected = eqHeadline(total);
     if (textOf(window, "lblResult_0") != expected)
         return {mismatch("the EQ band", textOf(window, "lblResult_0"), expected)};
     return {};
@@ -226,10 +227,10 @@ QStringList RunOracle::checkMF(const Page& now, const frmMDI& mainWindow)
     const QWidget* window = find(&mainWindow, "frmMFTestMain");
     QStringList wrong;
     const QString line =
-        QStringLiteral("Your thinking is %1% Masculine and %2% Feminine").arg(percent).arg(100 - percent);
+        texts::text(QStringLiteral("mf.percentageLine")).arg(percent).arg(100 - percent);
     if (textOf(window, "lblResult_0") != line)
         wrong.append(mismatch("the MF percentage", textOf(window, "lblResult_0"), line));
-    const QString headline = QString::fromLatin1(mfHeadline(percent));
+    const QString headline = mfHeadline(percent);
     if (textOf(window, "lblResult_1") != headline)
         wrong.append(mismatch("the MF verdict", textOf(window, "lblResult_1"), headline));
     return wrong;

@@ -1,4 +1,5 @@
 #include "mftest/modMaleFemaleTest.h"
+#include "support/ProgramTexts.h"
 
 #include <QTest>
 
@@ -41,39 +42,12 @@ void TestMFBank::eachQuestionIsLoadedAsWritten_data()
     QTest::addColumn<QString>("answerTwo");
     QTest::addColumn<bool>("firstIsMasculine");
 
-    const struct {
-        const char* question;
-        const char* answerOne;
-        const char* answerTwo;
-        bool firstIsMasculine;
-    } questions[] = {
-        {"1. Do you like being told what to do ?", "Yes", "No", false},
-        {"2. Would you prefer watching a football match or attending an opera ?", "Football Match", "Opera", true},
-        {"3. Which dog would you like to own ?", "Poodle", "Boxer", false},
-        {"4. Do you curse or use foul language ?", "Yes", "Never", true},
-        {"5. What interests you more ?", "Fashion", "Cars", false},
-        {"6. Do you get irritated with dirty dishes lying around ?", "Yes", "No", false},
-        {"7. What impresses you more ?", "Beauty", "Intelligence", false},
-        {"8. Do you enjoy a war story better or a romantic one ?", "War Story", "Romantic Story", true},
-        {"9. You spend hours gossiping with friends on the phone.", "Yes", "No", false},
-        {"10. Do you take practical jokes played on you easily ?", "Yes", "No", true},
-        {"11. Would you prefer a vacation on a cruise or a road trip ?", "Cruise", "Road Trip", false},
-        {"12. When you purchase something, do you go by the looks or the comfort ?", "Looks", "Comfort", false},
-        {"13. Do you think practically or from your heart ?", "Practically", "From my heart", true},
-        {"14. Do you hate shopping or simply adore it ?", "Hate shopping", "Adore shopping", true},
-        {"15. Do you feel queasy at the sight of lizards and cockroaches?", "Yes", "No", false},
-        {"16. Do you cry at the movies ?", "Yes", "No", false},
-        {"17. Do you prefer French Fries or Green Salads ?", "French Fries", "Green Salads", true},
-        {"18. Do you pop in painkillers or try to avoid them ?", "Take Painkillers", "Avoid Painkillers", false},
-        {"19. Do you write in cursive or print ?", "Cursive", "Print", false},
-        {"20. Are you thick-skinned or get hurt easily ?", "Thick-skinned", "Get hurt easily", true},
-    };
-    int slot = 0;
-    for (const auto& question : questions) {
+    for (int slot = 0; slot < QuestionCount; ++slot) {
+        const QString question = QStringLiteral("mf.questions.%1.").arg(slot);
         QTest::addRow("question %d", slot + 1)
-            << slot << QString::fromLatin1(question.question) << QString::fromLatin1(question.answerOne)
-            << QString::fromLatin1(question.answerTwo) << question.firstIsMasculine;
-        ++slot;
+            << slot << texts::text(question + QStringLiteral("text")) << texts::text(question + QStringLiteral("first"))
+            << texts::text(question + QStringLiteral("second"))
+            << (texts::text(question + QStringLiteral("masculine")) == QLatin1String("first"));
     }
 }
 
@@ -130,17 +104,20 @@ void TestMFBank::resultOfAScore_data()
     QTest::addColumn<QString>("percentageLine");
     QTest::addColumn<QString>("headline");
 
-    const QString feminine = QStringLiteral("You have Feminine Thinking");
-    const QString balanced = QStringLiteral("You have a Balanced Masculine and Feminine Thinking");
-    const QString masculine = QStringLiteral("You have Masculine Thinking");
-    QTest::newRow("no masculine answer") << 0 << 0 << "Your thinking is 0% Masculine and 100% Feminine" << feminine;
-    QTest::newRow("all first answers") << 8 << 40 << "Your thinking is 40% Masculine and 60% Feminine" << feminine;
-    QTest::newRow("one below half") << 9 << 45 << "Your thinking is 45% Masculine and 55% Feminine" << feminine;
-    QTest::newRow("half") << 10 << 50 << "Your thinking is 50% Masculine and 50% Feminine" << balanced;
-    QTest::newRow("one above half") << 11 << 55 << "Your thinking is 55% Masculine and 45% Feminine" << masculine;
-    QTest::newRow("all second answers") << 12 << 60 << "Your thinking is 60% Masculine and 40% Feminine" << masculine;
-    QTest::newRow("thirteen") << 13 << 65 << "Your thinking is 65% Masculine and 35% Feminine" << masculine;
-    QTest::newRow("all masculine") << 20 << 100 << "Your thinking is 100% Masculine and 0% Feminine" << masculine;
+    const QString feminine = texts::text("mf.verdicts.feminine.headline");
+    const QString balanced = texts::text("mf.verdicts.balanced.headline");
+    const QString masculine = texts::text("mf.verdicts.masculine.headline");
+    const auto line = [](int masculinePercent) {
+        return texts::text("mf.percentageLine").arg(masculinePercent).arg(100 - masculinePercent);
+    };
+    QTest::newRow("no masculine answer") << 0 << 0 << line(0) << feminine;
+    QTest::newRow("all first answers") << 8 << 40 << line(40) << feminine;
+    QTest::newRow("one below half") << 9 << 45 << line(45) << feminine;
+    QTest::newRow("half") << 10 << 50 << line(50) << balanced;
+    QTest::newRow("one above half") << 11 << 55 << line(55) << masculine;
+    QTest::newRow("all second answers") << 12 << 60 << line(60) << masculine;
+    QTest::newRow("thirteen") << 13 << 65 << line(65) << masculine;
+    QTest::newRow("all masculine") << 20 << 100 << line(100) << masculine;
 }
 
 void TestMFBank::resultOfAScore()
@@ -161,11 +138,11 @@ void TestMFBank::eachVerdictOpensWithItsOwnSentence_data()
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("firstSentence");
 
-    QTest::newRow("balanced") << 50 << "You have the best of both and masculine and feminine ways of thinking. ";
+    QTest::newRow("balanced") << 50 << texts::text("mf.verdicts.balanced.firstSentence") + QLatin1Char(' ');
     QTest::newRow("masculine")
-        << 55 << "People with a masculine way of thinking have very strong verbal, analytical and logical skills. ";
+        << 55 << texts::text("mf.verdicts.masculine.firstSentence") + QLatin1Char(' ');
     QTest::newRow("feminine")
-        << 45 << "People with a feminine way of thinking have very good creative and artistic talents. ";
+        << 45 << texts::text("mf.verdicts.feminine.firstSentence") + QLatin1Char(' ');
 }
 
 void TestMFBank::eachVerdictOpensWithItsOwnSentence()

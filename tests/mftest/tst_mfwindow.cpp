@@ -23,9 +23,14 @@
 
 namespace {
 
-const char FeminineHeadline[] = "You have Feminine Thinking";
-const char MasculineHeadline[] = "You have Masculine Thinking";
-const char BalancedHeadline[] = "You have a Balanced Masculine and Feminine Thinking";
+const QString FeminineHeadline = texts::text(QStringLiteral("mf.verdicts.feminine.headline"));
+const QString MasculineHeadline = texts::text(QStringLiteral("mf.verdicts.masculine.headline"));
+const QString BalancedHeadline = texts::text(QStringLiteral("mf.verdicts.balanced.headline"));
+
+QString percentageLine(int masculine)
+{
+    return texts::text(QStringLiteral("mf.percentageLine")).arg(masculine).arg(100 - masculine);
+}
 
 // Answers to the twenty questions, "1" for the first answer and "2" for the second.
 const char AllFirst[] = "11111111111111111111";
@@ -146,21 +151,19 @@ void TestMFWindow::runTest(const QString& name, const QString& age, int sexesDow
 void TestMFWindow::opensOnAnEmptyDetailsPage()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("frmMFTestMain"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Zelt Masculine Feminine Test"));
+    QCOMPARE(m_window->windowTitle(), texts::text("mf.caption"));
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_main->picMain->isVisible());
     QCOMPARE(m_window->pos(), QPoint((QApplication::primaryScreen()->geometry().width() - m_window->width()) / 2, 0));
 
     QCOMPARE(frontPage(m_window), QStringLiteral("fraDetails"));
     QCOMPARE(labelText(m_window, "lblLabel_4"),
-             QStringLiteral("Zelt Masculine Feminine Test helps understand the masculinity and feminity of a person's "
-                            "brain patterns. There are no right or wrong answers to this test. Take this test as a "
-                            "source of entertainment only."));
+             texts::text("mf.introduction"));
     QCOMPARE(labelText(m_window, "lblLabel_0"), QStringLiteral("Enter Name"));
     QCOMPARE(labelText(m_window, "lblLabel_1"), QStringLiteral("Enter Age"));
     QCOMPARE(labelText(m_window, "lblLabel_2"), QStringLiteral("Select Gender"));
     QCOMPARE(labelText(m_window, "lblLabel_3"),
-             QStringLiteral("PS: This test should be taken as a source of entertainment only."));
+             texts::text("mf.note"));
     QCOMPARE(control<QPushButton>(m_window, "cmdTest")->text(), QStringLiteral("&Take The Masculine Feminine Test"));
     QCOMPARE(control<QLineEdit>(m_window, "txtName")->text(), QString());
     QCOMPARE(control<QLineEdit>(m_window, "txtAge")->text(), QString());
@@ -304,7 +307,7 @@ void TestMFWindow::ageBoxTakesOnlyDigits()
     keys.simulate(age);
 
     QCOMPARE(age->text(), text);
-    QCOMPARE(messages.texts(), QStringList(refusals, QStringLiteral("Age must be number")));
+    QCOMPARE(messages.texts(), QStringList(refusals, texts::text("messages.ageMustBeNumber")));
     for (const platform::Message& message : messages.messages) {
         QCOMPARE(message.icon, platform::MessageIcon::Critical);
         QCOMPARE(message.buttons, platform::MessageButtons::Ok);
@@ -322,7 +325,7 @@ void TestMFWindow::inputMethodTextGoesThroughTheAgeFilter()
     QApplication::sendEvent(age, &commit);
 
     QCOMPARE(age->text(), QStringLiteral("42"));
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Age must be number")});
+    QCOMPARE(messages.texts(), QStringList{texts::text("messages.ageMustBeNumber")});
     QCOMPARE(focusName(), QStringLiteral("txtAge"));
 }
 
@@ -335,27 +338,27 @@ void TestMFWindow::startNeedsNameAndAge_data()
 
     QTest::newRow("nothing entered") << ""
                                      << ""
-                                     << "Please enter name"
+                                     << texts::text("messages.enterName")
                                      << "txtName";
     QTest::newRow("no name") << ""
                              << "30"
-                             << "Please enter name"
+                             << texts::text("messages.enterName")
                              << "txtName";
     QTest::newRow("name of blanks") << "   "
                                     << "30"
-                                    << "Please enter name"
+                                    << texts::text("messages.enterName")
                                     << "txtName";
     QTest::newRow("no age") << "Ann"
                             << ""
-                            << "Please enter age"
+                            << texts::text("messages.enterAge")
                             << "txtAge";
     QTest::newRow("blank-padded name, no age") << "  Ann "
                                                << ""
-                                               << "Please enter age"
+                                               << texts::text("messages.enterAge")
                                                << "txtAge";
     // Only spaces are trimmed from a name; other white space is a name of its own.
     QTest::newRow("a no-break space for a name, no age") << QString(QChar(0x00A0)) << ""
-                                                         << "Please enter age"
+                                                         << texts::text("messages.enterAge")
                                                          << "txtAge";
 }
 
@@ -411,7 +414,7 @@ void TestMFWindow::twentyNextsUntouchedGiveTheFeminineVerdict()
 {
     enterDetails(QStringLiteral("Ann"), QStringLiteral("30"));
     user::click(control(m_window, "cmdTest"));
-    QCOMPARE(labelText(m_window, "lblQuestion"), QStringLiteral("1. Do you like being told what to do ?"));
+    QCOMPARE(labelText(m_window, "lblQuestion"), texts::text("mf.questions.0.text"));
 
     auto* first = control<QRadioButton>(m_window, "optOption1");
     auto* second = control<QRadioButton>(m_window, "optOption2");
@@ -431,8 +434,8 @@ void TestMFWindow::twentyNextsUntouchedGiveTheFeminineVerdict()
     QCOMPARE(labelText(m_window, "lblResult_3"),
              QStringLiteral("After having taken this test, you will understand how your brain things. "
                             "Here are the results of your test:"));
-    QCOMPARE(labelText(m_window, "lblResult_0"), QStringLiteral("Your thinking is 40% Masculine and 60% Feminine"));
-    QCOMPARE(labelText(m_window, "lblResult_1"), QString::fromLatin1(FeminineHeadline));
+    QCOMPARE(labelText(m_window, "lblResult_0"), percentageLine(40));
+    QCOMPARE(labelText(m_window, "lblResult_1"), FeminineHeadline);
     QVERIFY(labelText(m_window, "lblResult_2")
                 .startsWith(QStringLiteral(
                     "People with a feminine way of thinking have very good creative and artistic talents. ")));
@@ -440,7 +443,7 @@ void TestMFWindow::twentyNextsUntouchedGiveTheFeminineVerdict()
     QCOMPARE(control<QPushButton>(m_window, "cmdMain")->text(), QStringLiteral("Back To &Main"));
     QCOMPARE(focusName(), QStringLiteral("cmdMain"));
     QCOMPARE(labelText(m_window, "lblQuestioNo"), QStringLiteral("Question 20 of 20"));
-    QCOMPARE(labelText(m_window, "lblQuestion"), QStringLiteral("20. Are you thick-skinned or get hurt easily ?"));
+    QCOMPARE(labelText(m_window, "lblQuestion"), texts::text("mf.questions.19.text"));
 }
 
 void TestMFWindow::answersGiveTheirResult_data()
@@ -449,14 +452,14 @@ void TestMFWindow::answersGiveTheirResult_data()
     QTest::addColumn<QString>("percentageLine");
     QTest::addColumn<QString>("headline");
 
-    QTest::newRow("second answers") << AllSecond << "Your thinking is 60% Masculine and 40% Feminine"
+    QTest::newRow("second answers") << AllSecond << percentageLine(60)
                                     << MasculineHeadline;
     QTest::newRow("every answer masculine")
-        << AllMasculine << "Your thinking is 100% Masculine and 0% Feminine" << MasculineHeadline;
-    QTest::newRow("no answer masculine") << NoMasculine << "Your thinking is 0% Masculine and 100% Feminine"
+        << AllMasculine << percentageLine(100) << MasculineHeadline;
+    QTest::newRow("no answer masculine") << NoMasculine << percentageLine(0)
                                          << FeminineHeadline;
     QTest::newRow("ten masculine answers")
-        << TenMasculine << "Your thinking is 50% Masculine and 50% Feminine" << BalancedHeadline;
+        << TenMasculine << percentageLine(50) << BalancedHeadline;
 }
 
 void TestMFWindow::answersGiveTheirResult()
@@ -492,8 +495,8 @@ void TestMFWindow::takerDetailsDoNotChangeTheResult()
     QFETCH(int, sexesDown);
 
     runTest(name, age, sexesDown, TenMasculine);
-    QCOMPARE(labelText(m_window, "lblResult_0"), QStringLiteral("Your thinking is 50% Masculine and 50% Feminine"));
-    QCOMPARE(labelText(m_window, "lblResult_1"), QString::fromLatin1(BalancedHeadline));
+    QCOMPARE(labelText(m_window, "lblResult_0"), percentageLine(50));
+    QCOMPARE(labelText(m_window, "lblResult_1"), BalancedHeadline);
     QVERIFY(labelText(m_window, "lblResult_2")
                 .startsWith(QStringLiteral("You have the best of both and masculine and feminine ways of thinking. ")));
 }
@@ -501,7 +504,7 @@ void TestMFWindow::takerDetailsDoNotChangeTheResult()
 void TestMFWindow::backToMainClearsTheDetailsAndTheNextRunStartsFromZero()
 {
     runTest(QStringLiteral("Ann"), QStringLiteral("30"), 1, AllFirst);
-    QCOMPARE(labelText(m_window, "lblResult_0"), QStringLiteral("Your thinking is 40% Masculine and 60% Feminine"));
+    QCOMPARE(labelText(m_window, "lblResult_0"), percentageLine(40));
 
     user::click(control(m_window, "cmdMain"));
     QCOMPARE(frontPage(m_window), QStringLiteral("fraDetails"));
@@ -518,8 +521,8 @@ void TestMFWindow::backToMainClearsTheDetailsAndTheNextRunStartsFromZero()
 
     // Twelve masculine answers on top of the first run's eight would make 100 %.
     answer(AllSecond);
-    QCOMPARE(labelText(m_window, "lblResult_0"), QStringLiteral("Your thinking is 60% Masculine and 40% Feminine"));
-    QCOMPARE(labelText(m_window, "lblResult_1"), QString::fromLatin1(MasculineHeadline));
+    QCOMPARE(labelText(m_window, "lblResult_0"), percentageLine(60));
+    QCOMPARE(labelText(m_window, "lblResult_1"), MasculineHeadline);
 }
 
 void TestMFWindow::reopeningAfterACloseStartsAfresh_data()

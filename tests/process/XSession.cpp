@@ -25,63 +25,32 @@ XSession::XSession()
             return;
         }
     }
-    if (startServer())
-        startWindowManager();
+    // The session of every script and test: it prints its display once openbox manages windows.
+    m_session.start(QStringLiteral("bash"), {QStringLiteral(ZELT_X_SESSION_SCRIPT)});
+    QByteArray display;
+    waitUntil(
+        [&] {
+            m_session.waitForReadyRead(100);
+            display += m_session.readAllStandardOutput();
+            return display.contains('\n') || m_session.state() == QProcess::NotRunning;
+        },
+        60000);
+    if (!display.contains('\n')) {
+        m_failure = QStringLiteral("the X session did not start: %1")
+                        .arg(QString::fromLocal8Bit(m_session.readAllStandardError()));
+        return;
+    }
+    m_display = QString::fromLatin1(display.trimmed());
 }
 
 XSession::~XSession()
 {
-    for (QProcess* process : {&m_windowManager, &m_server}) {
-        if (process->state() != QProcess::NotRunning) {
-            process->terminate();
-            if (!process->waitForFinished(5000))
-                process->kill();
-            process->waitForFinished();
-        }
+    if (m_session.state() != QProcess::NotRunning) {
+        m_session.terminate();
+        if (!m_session.waitForFinished(5000))
+            m_session.kill();
+        m_session.waitForFinished();
     }
-}
-
-bool XSession::startServer()
-{
-    // Xvfb picks a free display and writes its number to the descriptor given.
-    m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("1366x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    QByteArray number;
-    waitUntil(
-        [&] {
-            m_server.waitForReadyRead(100);
-            number += m_server.readAllStandardOutput();
-            return number.contains('\n') || m_server.state() == QProcess::NotRunning;
-        },
-        20000);
-    if (!number.contains('\n')) {
-        m_failure = QStringLiteral("Xvfb did not start: %1")
-                        .arg(QString::fromLocal8Bit(m_server.readAllStandardError()));
-        return false;
-    }
-    m_display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
-    return true;
-}
-
-bool XSession::startWindowManager()
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_display);
-    m_windowManager.setProcessEnvironment(environment);
-    m_windowManager.start(QStringLiteral("openbox"), {});
-    const bool managing = waitUntil(
-        [this] {
-            return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QLatin1String("window id"));
-        },
-        20000);
-    if (!managing)
-        m_failure = QStringLiteral("openbox did not start on %1").arg(m_display);
-    // openbox names itself on the root window a moment before it takes charge of new windows; a
-    // window mapped in between stays unmanaged, and on a scaled screen may never show.
-    QThread::msleep(1000);
-    return managing;
 }
 
 QString XSession::run(const QString& program, const QStringList& arguments) const

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <functional>
 
-// An X server of its own (Xvfb, on a free display) with a window manager (openbox), on which
-// real copies of the program run and are watched and driven from outside with xdotool, as a
-// user would see and use them.
+// An X server of its own (Xvfb, on a free display) with a window manager (openbox), started by
+// scripts/x-session.sh as every script's, on which real copies of the program run and are watched
+// and driven from outside with xdotool, as a user would see and use them.
 class XSession {
 public:
     XSession();
@@ -26,12 +26,9 @@ public:
     bool pressKeys(const QString& window, const QString& keys) const;
 
 private:
-    bool startServer();
-    bool startWindowManager();
     QString run(const QString& program, const QStringList& arguments) const;
 
-    QProcess m_server;
-    QProcess m_windowManager;
+    QProcess m_session;
     QString m_display;
     QString m_failure;
 };

@@ -1,4 +1,5 @@
 #include "shell/frmAbout.h"
+#include "support/ProgramTexts.h"
 #include "support/TestSupport.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
@@ -72,7 +73,7 @@ void TestAbout::init()
 void TestAbout::laidOutAsDesigned()
 {
     frmAbout about(m_owner.get());
-    QCOMPARE(about.windowTitle(), QStringLiteral("Zelt Noggle v1.20"));
+    QCOMPARE(about.windowTitle(), texts::text("program.titleWithVersion"));
     QVERIFY(about.isModal());
     QCOMPARE(about.size(), QSize(look::px(6750), look::px(3870)));
     QCOMPARE(about.minimumSize(), about.maximumSize());
@@ -80,14 +81,14 @@ void TestAbout::laidOutAsDesigned()
 
     QCOMPARE(about.Picture1->geometry(), QRect(look::px(120), look::px(120), look::px(480), look::px(480)));
     QVERIFY(!about.Picture1->pixmap().isNull());
-    QCOMPARE(about.Label2->text(), QStringLiteral("Zelt Noggle v1.20"));
+    QCOMPARE(about.Label2->text(), texts::text("program.titleWithVersion"));
     QCOMPARE(about.Label2->pos(), QPoint(look::px(840), look::px(240)));
     QCOMPARE(about.Label2->font().pointSizeF(), 9.75);
     QVERIFY(about.Label2->font().bold());
     QVERIFY(about.Label1->text().startsWith(QStringLiteral(
         "Zelt Noggle is a collection of programs related to the development and working of the brain.")));
     QCOMPARE(about.Label1->geometry(), QRect(look::px(240), look::px(840), look::px(6465), look::px(975)));
-    QVERIFY(about.lblHomePage->text().startsWith(QStringLiteral("Click here to visit ")));
+    QVERIFY(about.lblHomePage->text().startsWith(texts::text("about.homePageBegins")));
     QCOMPARE(about.lblHomePage->pos(), QPoint(look::px(2640), look::px(1920)));
     QVERIFY(about.lblHomePage->font().underline());
     QCOMPARE(about.lblHomePage->palette().color(QPalette::WindowText), QColor(0, 255, 255));
@@ -95,7 +96,7 @@ void TestAbout::laidOutAsDesigned()
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                             "Get this software fully branded for your website. "));
     QVERIFY(about.Label3->font().bold());
-    QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
+    QCOMPARE(about.lblCoBrand->text(), texts::text("about.moreDetails"));
     QCOMPARE(about.lblCoBrand->pos(), QPoint(look::px(4320), look::px(2880)));
     QCOMPARE(about.lblCoBrand->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(about.Line1->y(), look::px(3240));

@@ -1,4 +1,5 @@
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 #include "support/TestSupport.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
@@ -93,7 +94,7 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::windowAsDesigned()
 {
-    QCOMPARE(m_mainWindow->windowTitle(), QStringLiteral("Zelt Noggle v1.20"));
+    QCOMPARE(m_mainWindow->windowTitle(), texts::text("program.titleWithVersion"));
     QVERIFY(m_mainWindow->isMaximized() || m_mainWindow->windowState() & Qt::WindowMaximized);
     QCOMPARE(m_mainWindow->Picture6->height(), look::px(560));
     QCOMPARE(m_mainWindow->Picture6->palette().color(QPalette::Window), QColor(192, 192, 255));
@@ -124,15 +125,15 @@ void TestMainWindow::launcherLabelsAsDesigned_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("hand");
-    QTest::newRow("0") << 0 << 240 << "Welcome to Zelt Noggle" << QColor(0, 255, 255) << 12.0 << false;
+    QTest::newRow("0") << 0 << 240 << texts::text("launcher.labels.0") << QColor(0, 255, 255) << 12.0 << false;
     QTest::newRow("1") << 1 << 840
-                       << "The Brain is the most important part of our body that controls us from top to bottom."
+                       << texts::text("launcher.introductionBegins")
                        << QColor(255, 0, 0) << 8.25 << false;
-    QTest::newRow("2") << 2 << 1920 << "Zelt Noggle includes the following programs" << QColor(0, 255, 255) << 12.0
+    QTest::newRow("2") << 2 << 1920 << texts::text("launcher.labels.2") << QColor(0, 255, 255) << 12.0
                        << false;
     QTest::newRow("3") << 3 << 2760 << "Brain Test" << QColor(255, 255, 0) << 12.0 << true;
-    QTest::newRow("5") << 5 << 3600 << "Emotional Quotient Test" << QColor(0, 255, 0) << 12.0 << true;
-    QTest::newRow("4") << 4 << 4440 << "Masculine Feminine Test" << QColor(255, 0, 255) << 12.0 << true;
+    QTest::newRow("5") << 5 << 3600 << texts::text("launcher.buttons.2") << QColor(0, 255, 0) << 12.0 << true;
+    QTest::newRow("4") << 4 << 4440 << texts::text("launcher.buttons.1") << QColor(255, 0, 255) << 12.0 << true;
 }
 
 void TestMainWindow::launcherLabelsAsDesigned()
@@ -165,8 +166,8 @@ void TestMainWindow::testButtonsAsDesigned_data()
     QTest::addColumn<QString>("icon");
     QTest::addColumn<int>("iconLeft");
     QTest::newRow("0") << 0 << "Brain Test" << 1335 << "Picture2" << 735;
-    QTest::newRow("2") << 2 << "Emotional Quotient Test" << 4815 << "Picture4" << 4215;
-    QTest::newRow("1") << 1 << "Masculine Feminine Test" << 8295 << "Picture3" << 7695;
+    QTest::newRow("2") << 2 << texts::text("launcher.buttons.2") << 4815 << "Picture4" << 4215;
+    QTest::newRow("1") << 1 << texts::text("launcher.buttons.1") << 8295 << "Picture3" << 7695;
 }
 
 void TestMainWindow::testButtonsAsDesigned()

@@ -1,4 +1,5 @@
 #include "platform/MessageBox.h"
+#include "support/ProgramTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,14 +40,14 @@ void TestMessageBox::realBoxShowsWhatItIsAsked_data()
     QTest::addColumn<QMessageBox::StandardButton>("pressed");
     QTest::addColumn<MessageAnswer>("answer");
 
-    QTest::newRow("information") << "Application is already running" << MessageIcon::Information << MessageButtons::Ok
-                                 << "Application is already running" << QMessageBox::Information << Ok
+    QTest::newRow("information") << texts::text("messages.alreadyRunning") << MessageIcon::Information << MessageButtons::Ok
+                                 << texts::text("messages.alreadyRunning") << QMessageBox::Information << Ok
                                  << QMessageBox::Ok << MessageAnswer::Ok;
-    QTest::newRow("critical") << "Please Enter Your Name" << MessageIcon::Critical << MessageButtons::Ok
-                              << "Please Enter Your Name" << QMessageBox::Critical << Ok << QMessageBox::Ok
+    QTest::newRow("critical") << texts::text("messages.enterYourName") << MessageIcon::Critical << MessageButtons::Ok
+                              << texts::text("messages.enterYourName") << QMessageBox::Critical << Ok << QMessageBox::Ok
                               << MessageAnswer::Ok;
-    QTest::newRow("no icon") << "Plese Select Your Sex" << MessageIcon::None << MessageButtons::Ok
-                             << "Plese Select Your Sex" << QMessageBox::NoIcon << Ok << QMessageBox::Ok
+    QTest::newRow("no icon") << texts::text("messages.selectYourSex") << MessageIcon::None << MessageButtons::Ok
+                             << texts::text("messages.selectYourSex") << QMessageBox::NoIcon << Ok << QMessageBox::Ok
                              << MessageAnswer::Ok;
     QTest::newRow("yes") << "line one\rline two" << MessageIcon::Information << MessageButtons::YesNo
                          << "line one\nline two" << QMessageBox::Information << YesNo << QMessageBox::Yes

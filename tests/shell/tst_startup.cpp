@@ -3,6 +3,7 @@
 #include "platform/SingleInstance.h"
 #include "shell/StartUp.h"
 #include "shell/frmMDI.h"
+#include "support/ProgramTexts.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -134,7 +135,7 @@ void TestStartUp::secondCopyShowsTheMessageAndNoWindow()
     platform::SingleInstanceLock lock(lockName());
     QVERIFY(!StartUp(lock, zeltNoggleQuizzes()));
 
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Application is already running")});
+    QCOMPARE(messages.texts(), QStringList{texts::text("messages.alreadyRunning")});
     QCOMPARE(messages.messages[0].icon, platform::MessageIcon::Information);
     QCOMPARE(messages.messages[0].buttons, platform::MessageButtons::Ok);
     QVERIFY(!windowShownBeforeMessage);

@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/Settings.h"
 #include "shell/UpdatePrompt.h"
+#include "support/ProgramTexts.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -12,8 +13,7 @@ namespace {
 
 const QDate Today(2026, 12, 10);
 const QString TodayText = QStringLiteral("2026-12-10");
-const QString Question = QStringLiteral("There maybe an update to this software available\r"
-                                        "Do you want to check for an update?");
+const QString Question = texts::text(QStringLiteral("messages.updateQuestion"));
 
 QString daysFromToday(int days)
 {

@@ -5,12 +5,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+// The texts lie in a resource of this library, which may be read before the test program's own
+// start: tests keep some texts in constants.
+static void initTextsResource()
+{
+    Q_INIT_RESOURCE(texts);
+}
+
 namespace texts {
 namespace {
 
 const QJsonObject& allTexts()
 {
     static const QJsonObject loaded = [] {
+        initTextsResource();
         QFile file(QStringLiteral(":/texts.json"));
         if (!file.open(QIODevice::ReadOnly))
             qFatal("the program's texts cannot be read");

@@ -15,11 +15,11 @@ import sys
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from atspi import (check_every_control_is_named, fail, find, find_text, press, press_named,  # noqa: E402
-                   program, programs, showing, wait_for, walk)
+from atspi import (TEXTS, answer_brain, brain_name_box, caption, check_every_control_is_named, close_about,  # noqa: E402
+                   exit_brain_and_program, fail, find, find_text, open_about, open_quiz, press_named, program,
+                   programs, start_brain, wait_for)
 
-MAIN_TITLE = "Zelt Noggle v1.20"
-QUIZZES = ("Brain Test", "Emotional Quotient Test", "Masculine Feminine Test")
+MAIN_TITLE = TEXTS["program"]["titleWithVersion"]
 
 
 def toplevels(protocol_log):
@@ -51,52 +51,31 @@ def main_window_shown():
     return find(pyatspi.ROLE_FRAME, MAIN_TITLE)
 
 
-def answer_every_brain_question_with_its_first_answer():
-    for question in range(1, 21):
-        label = wait_for(lambda: next((node for node in walk(program()) if showing(node)
-                                       and node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC)
-                                       and node.name.startswith("%d. " % question)), None),
-                         "question %d" % question)
-        answers = [node for node in walk(program())
-                   if node.getRole() == pyatspi.ROLE_RADIO_BUTTON and showing(node)]
-        if len(answers) != 2:
-            fail("question %d (%r) shows %d answers" % (question, label.name, len(answers)))
-        press(answers[0])
-        press_named(pyatspi.ROLE_PUSH_BUTTON, "Show My Ability" if question == 20 else "Next")
-
-
 def one_copy(protocol_log, app_id):
     wait_for(program, "the program on the accessibility bus", seconds=60)
     wait_for(main_window_shown, "the main window")
-    for quiz in QUIZZES:
+    for quiz in TEXTS["launcher"]["buttons"]:
         wait_for(lambda: find(pyatspi.ROLE_PUSH_BUTTON, quiz), "the launcher's button %r" % quiz)
         wait_for(lambda: find(pyatspi.ROLE_LINK, quiz), "the launcher's link %r" % quiz)
     check_every_control_is_named()
 
-    press(find(pyatspi.ROLE_LINK, "Brain Test"))
-    wait_for(lambda: find(pyatspi.ROLE_TEXT, "Name"), "the Brain Test's name box")
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "Take The Brain Test Now")
-    wait_for(lambda: find_text("Please Enter Your Name"), "the message \"Please Enter Your Name\"")
+    open_quiz(0)
+    brain_name_box()
+    press_named(pyatspi.ROLE_PUSH_BUTTON, caption(TEXTS["brain"]["startButton"]))
+    message = TEXTS["messages"]["enterYourName"]
+    wait_for(lambda: find_text(message), "the message %r" % message)
     press_named(pyatspi.ROLE_PUSH_BUTTON, "OK")
-    wait_for(lambda: not find_text("Please Enter Your Name"), "the message box to close")
+    wait_for(lambda: not find_text(message), "the message box to close")
 
-    find(pyatspi.ROLE_TEXT, "Name").queryEditableText().setTextContents("ANNA")
-    press_named(pyatspi.ROLE_RADIO_BUTTON, "Male")
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "Take The Brain Test Now")
-    answer_every_brain_question_with_its_first_answer()
-    wait_for(lambda: find_text("Your Left Brain is more Dominant Than Your Right Brain"), "the Brain Test's verdict")
-    wait_for(lambda: find_text("Good verbal and expressive skills"), "the left brain's explanation")
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "OK")
-    wait_for(lambda: find(pyatspi.ROLE_TEXT, "Name"), "the Brain Test's entry window again")
+    start_brain()
+    answer_brain("1" * 20)
+    wait_for(lambda: find_text(TEXTS["brain"]["verdicts"]["leftDominant"]), "the Brain Test's verdict")
+    wait_for(lambda: find_text(TEXTS["brain"]["leftBrainPhrases"][0]), "the left brain's explanation")
+    press_named(pyatspi.ROLE_PUSH_BUTTON, caption(TEXTS["brain"]["ok"]))
+    brain_name_box()
 
-    about = next((node for node in walk(program())
-                  if node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name == "About Software"), None)
-    if about is None:
-        fail("the menu item \"About Software\" is not announced")
-    press(about)
-    wait_for(lambda: find(pyatspi.ROLE_LINK, "Click here for more details."), "the About box")
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "OK")
-    wait_for(lambda: not find(pyatspi.ROLE_LINK, "Click here for more details."), "the About box to close")
+    open_about()
+    close_about()
 
     windows = toplevels(protocol_log)
     if not windows or windows[0]["title"] != MAIN_TITLE:
@@ -106,7 +85,7 @@ def one_copy(protocol_log, app_id):
         fail("the main window's app id is %r, not %r" % (main_window["app_id"], app_id))
     if main_window["parent"] is not None:
         fail("the main window is transient for another window")
-    boxes = {"the message box": "Zelt Noggle", "the About box": MAIN_TITLE}
+    boxes = {"the message box": TEXTS["program"]["title"], "the About box": MAIN_TITLE}
     for what, title in boxes.items():
         box = next((window for window in windows[1:] if window["title"] == title), None)
         if box is None:
@@ -114,10 +93,7 @@ def one_copy(protocol_log, app_id):
         if box["parent"] is not main_window:
             fail("%s is not transient for the main window, so the compositor cannot place it over it" % what)
 
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "Exit")
-    wait_for(lambda: find(pyatspi.ROLE_LINK, "Brain Test"), "the launcher after the Brain Test's Exit")
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "Exit")
-    wait_for(lambda: not programs(), "the program to end after the main window's Exit")
+    exit_brain_and_program()
     print("PASS: on Wayland the program runs a quiz, its boxes are transient for the main window, "
           "its app id is %s" % app_id)
 
@@ -126,8 +102,8 @@ def two_copies():
     wait_for(lambda: len(programs()) == 2, "both copies on the accessibility bus", seconds=60)
 
     def refusing():
-        return next((copy for copy in programs() if find_text("Application is already running", copy)), None)
-    refusal = wait_for(refusing, "one copy's \"Application is already running\"")
+        return next((copy for copy in programs() if find_text(TEXTS["messages"]["alreadyRunning"], copy)), None)
+    refusal = wait_for(refusing, "one copy's refusal %r" % TEXTS["messages"]["alreadyRunning"])
     main_windows = [copy for copy in programs() if find(pyatspi.ROLE_FRAME, MAIN_TITLE, copy)]
     if len(main_windows) > 1 or find(pyatspi.ROLE_FRAME, MAIN_TITLE, refusal):
         fail("the copy that refuses to run shows a main window")
@@ -137,7 +113,7 @@ def two_copies():
     wait_for(lambda: len(programs()) == 1, "the refusing copy to end")
     if len([copy for copy in programs() if find(pyatspi.ROLE_FRAME, MAIN_TITLE, copy)]) != 1:
         fail("the copy that runs lost its main window")
-    press_named(pyatspi.ROLE_PUSH_BUTTON, "Exit")
+    press_named(pyatspi.ROLE_PUSH_BUTTON, caption(TEXTS["launcher"]["exit"]))
     wait_for(lambda: not programs(), "the running copy to end after its Exit")
     print("PASS: of two copies started together on Wayland, one shows its main window and one refuses")
 
