@@ -109,8 +109,7 @@ void TestAnnouncements::brainTestQuestionsAndVerdict_data()
                                     "The Right Brain is Responsible for"
                                  << "Command1";
     // Nine right-brain answers of the first options, one more with "Faces".
-    QTest::newRow("tie") << "12111111111111111111"
-                         << texts::text("brain.verdicts.bothEqual")
+    QTest::newRow("tie") << "12111111111111111111" << texts::text("brain.verdicts.bothEqual")
                          << "cmdRightBrainResponsible";
 }
 

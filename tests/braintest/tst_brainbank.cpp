@@ -77,8 +77,9 @@ void TestBrainBank::bankHoldsEachQuestionAsWritten_data()
         const QString question = QStringLiteral("brain.questions.%1.").arg(number - 1);
         const QString right = texts::text(question + QStringLiteral("rightBrain"));
         QTest::addRow("question %d", number)
-            << number << texts::text(question + QStringLiteral("text")) << texts::text(question + QStringLiteral("first"))
-            << texts::text(question + QStringLiteral("second")) << texts::text(question + right);
+            << number << texts::text(question + QStringLiteral("text"))
+            << texts::text(question + QStringLiteral("first")) << texts::text(question + QStringLiteral("second"))
+            << texts::text(question + right);
     }
 }
 
@@ -165,7 +166,8 @@ void TestBrainBank::verdictTexts_data()
 {
     QTest::addColumn<BrainVerdict>("verdict");
     QTest::addColumn<QString>("text");
-    QTest::newRow("right") << BrainVerdict::RightDominant << texts::text(QStringLiteral("brain.verdicts.rightDominant"));
+    QTest::newRow("right") << BrainVerdict::RightDominant
+                           << texts::text(QStringLiteral("brain.verdicts.rightDominant"));
     QTest::newRow("left") << BrainVerdict::LeftDominant << texts::text(QStringLiteral("brain.verdicts.leftDominant"));
     QTest::newRow("equal") << BrainVerdict::BothEqual << texts::text(QStringLiteral("brain.verdicts.bothEqual"));
 }

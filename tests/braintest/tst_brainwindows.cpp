@@ -267,14 +267,12 @@ void TestBrainWindows::startRefusesMissingDetails_data()
     QTest::addColumn<bool>("focusOnName");
 
     QTest::newRow("no name") << ""
-                             << "optFemale"
-                             << texts::text("messages.enterYourName") << MessageIcon::Information << true;
+                             << "optFemale" << texts::text("messages.enterYourName") << MessageIcon::Information
+                             << true;
     QTest::newRow("no name, no sex") << ""
-                                     << ""
-                                     << texts::text("messages.enterYourName") << MessageIcon::Information << true;
+                                     << "" << texts::text("messages.enterYourName") << MessageIcon::Information << true;
     QTest::newRow("no sex") << "ann"
-                            << ""
-                            << texts::text("messages.selectYourSex") << MessageIcon::None << false;
+                            << "" << texts::text("messages.selectYourSex") << MessageIcon::None << false;
 }
 
 void TestBrainWindows::startRefusesMissingDetails()
@@ -404,8 +402,7 @@ void TestBrainWindows::previousClearsTheChoiceAndItsAnswerIsReplaced()
     QVERIFY(!control<QRadioButton>(window, "optAnswerTwo")->isChecked());
 
     answer("2111111111111111111");
-    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
-             texts::text("brain.verdicts.bothEqual"));
+    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(), texts::text("brain.verdicts.bothEqual"));
 }
 
 void TestBrainWindows::verdictShowsItsTextAndPanel_data()
@@ -443,8 +440,7 @@ void TestBrainWindows::tieShowsBothPanelButtons()
 {
     frmBrainTestDisplay* window = startRun();
     answer("12111111111111111111");
-    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
-             texts::text("brain.verdicts.bothEqual"));
+    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(), texts::text("brain.verdicts.bothEqual"));
     auto* showRight = control<QPushButton>(window, "cmdRightBrainResponsible");
     auto* showLeft = control<QPushButton>(window, "cmdLeftBrainResponsible");
     QVERIFY(showRight->isVisible());
@@ -597,8 +593,7 @@ void TestBrainWindows::anInterruptedRunStartsAgainAtQuestionOne()
     QCOMPARE(modBrainTest::BrainLeftCount, qint16(0));
     QVERIFY(!control<QPushButton>(window, "cmdPrevious")->isEnabled());
     answer("22222222222222222222");
-    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(),
-             texts::text("brain.verdicts.rightDominant"));
+    QCOMPARE(control<QLabel>(window, "lblAnswer")->text(), texts::text("brain.verdicts.rightDominant"));
 }
 
 void TestBrainWindows::keysMeantForABoxOverTheWindowPressNothing()

@@ -148,10 +148,10 @@ void TestEQBank::fifteenAnswersAddUpToTheirBand_data()
     twoDisagreeing[1] = twoDisagreeing[13] = 4;
     QTest::newRow("all strongly disagree") << all(4) << qint16(15) << texts::text("eq.bands.0.headline");
     QTest::newRow("all disagree") << all(3) << qint16(30) << texts::text("eq.bands.0.headline");
-    QTest::newRow("one not sure among disagree")
-        << oneNotSure << qint16(31) << texts::text("eq.bands.1.headline");
+    QTest::newRow("one not sure among disagree") << oneNotSure << qint16(31) << texts::text("eq.bands.1.headline");
     QTest::newRow("all not sure") << all(2) << qint16(45) << texts::text("eq.bands.2.headline");
-    QTest::newRow("twelve agree, three disagree") << threeDisagreeing << qint16(63) << texts::text("eq.bands.3.headline");
+    QTest::newRow("twelve agree, three disagree")
+        << threeDisagreeing << qint16(63) << texts::text("eq.bands.3.headline");
     QTest::newRow("thirteen agree, two disagree") << twoDisagreeing << qint16(67) << texts::text("eq.bands.4.headline");
     QTest::newRow("all strongly agree") << all(0) << qint16(75) << texts::text("eq.bands.4.headline");
 }

@@ -290,8 +290,7 @@ void TestEQWindow::chosenAnswersGiveTheirBand_data()
     QList<int> threeDisagreeing(15, 0);
     threeDisagreeing[2] = threeDisagreeing[8] = threeDisagreeing[11] = 4;
     QTest::newRow("15: all strongly disagree") << QList<int>(15, 4) << texts::text("eq.bands.0.headline");
-    QTest::newRow("31: disagree but one not sure")
-        << oneNotSure << texts::text("eq.bands.1.headline");
+    QTest::newRow("31: disagree but one not sure") << oneNotSure << texts::text("eq.bands.1.headline");
     QTest::newRow("45: all not sure") << QList<int>(15, 2) << texts::text("eq.bands.2.headline");
     QTest::newRow("63: twelve agree, three disagree") << threeDisagreeing << texts::text("eq.bands.3.headline");
 }

@@ -120,8 +120,7 @@ QStringList FuzzedProgram::startUp(int start)
     }
     if (way == AskingAboutAnUpdate) {
         m_messages.answerNext(start % 2 ? MessageAnswer::Yes : MessageAnswer::No);
-        expected.append(
-            texts::text("messages.updateQuestion"));
+        expected.append(texts::text("messages.updateQuestion"));
     }
     m_lock = std::make_unique<platform::SingleInstanceLock>();
     m_mainWindow = StartUp(*m_lock, zeltNoggleQuizzes());

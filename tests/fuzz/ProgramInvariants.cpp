@@ -48,7 +48,8 @@ const std::array<const char*, 5> PageKeys = {"help-web-page", "home-page", "down
 bool isKnown(const platform::Message& message)
 {
     for (const KnownMessage& known : KnownMessages) {
-        if (message.text == texts::text(QString::fromLatin1(known.text)) && message.icon == known.icon && message.buttons == known.buttons)
+        if (message.text == texts::text(QString::fromLatin1(known.text)) && message.icon == known.icon
+            && message.buttons == known.buttons)
             return true;
     }
     return false;

@@ -95,7 +95,8 @@ QString mfHeadline(int percent)
 {
     if (percent == 50)
         return texts::text(QStringLiteral("mf.verdicts.balanced.headline"));
-    return percent > 50 ? texts::text(QStringLiteral("mf.verdicts.masculine.headline")) : texts::text(QStringLiteral("mf.verdicts.feminine.headline"));
+    return percent > 50 ? texts::text(QStringLiteral("mf.verdicts.masculine.headline"))
+                        : texts::text(QStringLiteral("mf.verdicts.feminine.headline"));
 }
 
 QString mismatch(const char* what, const QString& shown, const QString& expected)
@@ -226,8 +227,7 @@ QStringList RunOracle::checkMF(const Page& now, const frmMDI& mainWindow)
     const int percent = 5 * masculine;
     const QWidget* window = find(&mainWindow, "frmMFTestMain");
     QStringList wrong;
-    const QString line =
-        texts::text(QStringLiteral("mf.percentageLine")).arg(percent).arg(100 - percent);
+    const QString line = texts::text(QStringLiteral("mf.percentageLine")).arg(percent).arg(100 - percent);
     if (textOf(window, "lblResult_0") != line)
         wrong.append(mismatch("the MF percentage", textOf(window, "lblResult_0"), line));
     const QString headline = mfHeadline(percent);

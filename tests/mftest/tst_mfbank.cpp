@@ -139,10 +139,8 @@ void TestMFBank::eachVerdictOpensWithItsOwnSentence_data()
     QTest::addColumn<QString>("firstSentence");
 
     QTest::newRow("balanced") << 50 << texts::text("mf.verdicts.balanced.firstSentence") + QLatin1Char(' ');
-    QTest::newRow("masculine")
-        << 55 << texts::text("mf.verdicts.masculine.firstSentence") + QLatin1Char(' ');
-    QTest::newRow("feminine")
-        << 45 << texts::text("mf.verdicts.feminine.firstSentence") + QLatin1Char(' ');
+    QTest::newRow("masculine") << 55 << texts::text("mf.verdicts.masculine.firstSentence") + QLatin1Char(' ');
+    QTest::newRow("feminine") << 45 << texts::text("mf.verdicts.feminine.firstSentence") + QLatin1Char(' ');
 }
 
 void TestMFBank::eachVerdictOpensWithItsOwnSentence()

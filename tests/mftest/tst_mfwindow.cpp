@@ -157,13 +157,11 @@ void TestMFWindow::opensOnAnEmptyDetailsPage()
     QCOMPARE(m_window->pos(), QPoint((QApplication::primaryScreen()->geometry().width() - m_window->width()) / 2, 0));
 
     QCOMPARE(frontPage(m_window), QStringLiteral("fraDetails"));
-    QCOMPARE(labelText(m_window, "lblLabel_4"),
-             texts::text("mf.introduction"));
+    QCOMPARE(labelText(m_window, "lblLabel_4"), texts::text("mf.introduction"));
     QCOMPARE(labelText(m_window, "lblLabel_0"), QStringLiteral("Enter Name"));
     QCOMPARE(labelText(m_window, "lblLabel_1"), QStringLiteral("Enter Age"));
     QCOMPARE(labelText(m_window, "lblLabel_2"), QStringLiteral("Select Gender"));
-    QCOMPARE(labelText(m_window, "lblLabel_3"),
-             texts::text("mf.note"));
+    QCOMPARE(labelText(m_window, "lblLabel_3"), texts::text("mf.note"));
     QCOMPARE(control<QPushButton>(m_window, "cmdTest")->text(), QStringLiteral("&Take The Masculine Feminine Test"));
     QCOMPARE(control<QLineEdit>(m_window, "txtName")->text(), QString());
     QCOMPARE(control<QLineEdit>(m_window, "txtAge")->text(), QString());
@@ -337,29 +335,18 @@ void TestMFWindow::startNeedsNameAndAge_data()
     QTest::addColumn<QString>("focus");
 
     QTest::newRow("nothing entered") << ""
-                                     << ""
-                                     << texts::text("messages.enterName")
-                                     << "txtName";
+                                     << "" << texts::text("messages.enterName") << "txtName";
     QTest::newRow("no name") << ""
-                             << "30"
-                             << texts::text("messages.enterName")
-                             << "txtName";
+                             << "30" << texts::text("messages.enterName") << "txtName";
     QTest::newRow("name of blanks") << "   "
-                                    << "30"
-                                    << texts::text("messages.enterName")
-                                    << "txtName";
+                                    << "30" << texts::text("messages.enterName") << "txtName";
     QTest::newRow("no age") << "Ann"
-                            << ""
-                            << texts::text("messages.enterAge")
-                            << "txtAge";
+                            << "" << texts::text("messages.enterAge") << "txtAge";
     QTest::newRow("blank-padded name, no age") << "  Ann "
-                                               << ""
-                                               << texts::text("messages.enterAge")
-                                               << "txtAge";
+                                               << "" << texts::text("messages.enterAge") << "txtAge";
     // Only spaces are trimmed from a name; other white space is a name of its own.
-    QTest::newRow("a no-break space for a name, no age") << QString(QChar(0x00A0)) << ""
-                                                         << texts::text("messages.enterAge")
-                                                         << "txtAge";
+    QTest::newRow("a no-break space for a name, no age")
+        << QString(QChar(0x00A0)) << "" << texts::text("messages.enterAge") << "txtAge";
 }
 
 void TestMFWindow::startNeedsNameAndAge()
@@ -452,14 +439,10 @@ void TestMFWindow::answersGiveTheirResult_data()
     QTest::addColumn<QString>("percentageLine");
     QTest::addColumn<QString>("headline");
 
-    QTest::newRow("second answers") << AllSecond << percentageLine(60)
-                                    << MasculineHeadline;
-    QTest::newRow("every answer masculine")
-        << AllMasculine << percentageLine(100) << MasculineHeadline;
-    QTest::newRow("no answer masculine") << NoMasculine << percentageLine(0)
-                                         << FeminineHeadline;
-    QTest::newRow("ten masculine answers")
-        << TenMasculine << percentageLine(50) << BalancedHeadline;
+    QTest::newRow("second answers") << AllSecond << percentageLine(60) << MasculineHeadline;
+    QTest::newRow("every answer masculine") << AllMasculine << percentageLine(100) << MasculineHeadline;
+    QTest::newRow("no answer masculine") << NoMasculine << percentageLine(0) << FeminineHeadline;
+    QTest::newRow("ten masculine answers") << TenMasculine << percentageLine(50) << BalancedHeadline;
 }
 
 void TestMFWindow::answersGiveTheirResult()

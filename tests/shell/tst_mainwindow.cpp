@@ -126,11 +126,8 @@ void TestMainWindow::launcherLabelsAsDesigned_data()
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("hand");
     QTest::newRow("0") << 0 << 240 << texts::text("launcher.labels.0") << QColor(0, 255, 255) << 12.0 << false;
-    QTest::newRow("1") << 1 << 840
-                       << texts::text("launcher.introductionBegins")
-                       << QColor(255, 0, 0) << 8.25 << false;
-    QTest::newRow("2") << 2 << 1920 << texts::text("launcher.labels.2") << QColor(0, 255, 255) << 12.0
-                       << false;
+    QTest::newRow("1") << 1 << 840 << texts::text("launcher.introductionBegins") << QColor(255, 0, 0) << 8.25 << false;
+    QTest::newRow("2") << 2 << 1920 << texts::text("launcher.labels.2") << QColor(0, 255, 255) << 12.0 << false;
     QTest::newRow("3") << 3 << 2760 << "Brain Test" << QColor(255, 255, 0) << 12.0 << true;
     QTest::newRow("5") << 5 << 3600 << texts::text("launcher.buttons.2") << QColor(0, 255, 0) << 12.0 << true;
     QTest::newRow("4") << 4 << 4440 << texts::text("launcher.buttons.1") << QColor(255, 0, 255) << 12.0 << true;

@@ -40,9 +40,9 @@ void TestMessageBox::realBoxShowsWhatItIsAsked_data()
     QTest::addColumn<QMessageBox::StandardButton>("pressed");
     QTest::addColumn<MessageAnswer>("answer");
 
-    QTest::newRow("information") << texts::text("messages.alreadyRunning") << MessageIcon::Information << MessageButtons::Ok
-                                 << texts::text("messages.alreadyRunning") << QMessageBox::Information << Ok
-                                 << QMessageBox::Ok << MessageAnswer::Ok;
+    QTest::newRow("information") << texts::text("messages.alreadyRunning") << MessageIcon::Information
+                                 << MessageButtons::Ok << texts::text("messages.alreadyRunning")
+                                 << QMessageBox::Information << Ok << QMessageBox::Ok << MessageAnswer::Ok;
     QTest::newRow("critical") << texts::text("messages.enterYourName") << MessageIcon::Critical << MessageButtons::Ok
                               << texts::text("messages.enterYourName") << QMessageBox::Critical << Ok << QMessageBox::Ok
                               << MessageAnswer::Ok;
