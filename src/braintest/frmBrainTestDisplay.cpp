@@ -1,7 +1,6 @@
 #include "braintest/frmBrainTestDisplay.h"
 
 #include "braintest/BrainLook.h"
-#include "braintest/ButtonRoles.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
 #include "links/modHelp.h"
@@ -9,6 +8,7 @@
 #include "widgets/Announcer.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/OptionGroup.h"
@@ -150,7 +150,12 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     cmdBack = newButton("cmdBack", "&Back", clientArea(), look::px(backLeft, stripButtonTop, StripButtonWidth, 495));
     cmdExit = newButton("cmdExit", "&Exit", clientArea(), look::px(exitLeft, stripButtonTop, StripButtonWidth, 495));
 
-    setDefaultAndCancelButtons(this, cmdNext, cmdNext);
+    // "Show My Ability" is the forward button too: Esc, and Enter on the verdict, score again.
+    keyboard::install(this,
+                      {{optAnswerOne, optAnswerTwo, cmdPrevious, cmdNext, lblAnswer, cmdRightBrainResponsible,
+                        cmdLeftBrainResponsible, Command1, cmdBack, cmdExit, Label61, Frame5->lblFullBrand},
+                       cmdNext,
+                       cmdNext});
     connect(cmdNext, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdNext_Click);
     connect(cmdPrevious, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdPrevious_Click);
     connect(cmdRightBrainResponsible, &QPushButton::clicked, this,
@@ -163,8 +168,10 @@ frmBrainTestDisplay::frmBrainTestDisplay()
     connect(cmdExit, &QPushButton::clicked, this, &frmBrainTestDisplay::cmdExit_Click);
     connect(menus.mnuExit, &QAction::triggered, this, &frmBrainTestDisplay::cmdExit_Click);
 
-    // A question window is loaded as a run starts, on the run's first question.
+    // A question window is loaded as a run starts, on the run's first question; the focus comes to
+    // its answers as the window opens.
     showQuestion();
+    answers->askQuestion(BrainQuestions[BrainQuestionIndex], true);
 }
 
 void frmBrainTestDisplay::buildQuestionPanel()
@@ -196,9 +203,15 @@ void frmBrainTestDisplay::buildQuestionPanel()
 void frmBrainTestDisplay::buildResultPanel()
 {
     fraResult = newPanel("fraResult", clientArea());
-    lblAnswer = newLabel("lblAnswer", QStringLiteral("Your Brain Result"), fraResult, look::px(0, 0, PanelWidth, 600),
-                         look::verdana(10, true), Yellow);
+    // The verdict is where the focus goes as it appears: a place the keyboard reaches and a screen
+    // reader reads.
+    lblAnswer = new MouseLabel(QStringLiteral("lblAnswer"), QStringLiteral("Your Brain Result"), fraResult);
+    lblAnswer->setGeometry(look::px(0, 0, PanelWidth, 600));
+    lblAnswer->setFont(look::verdana(10, true));
+    look::setTextColour(lblAnswer, Yellow);
+    lblAnswer->setWordWrap(true);
     lblAnswer->setAlignment(Qt::AlignCenter);
+    lblAnswer->setFocusPolicy(Qt::TabFocus);
     look::setBackground(lblAnswer, ResultStrip);
 
     fraRightBrainResponsible = newExplanationPanel("fraRightBrainResponsible", "The Right Brain is Responsible for",
@@ -230,7 +243,15 @@ void frmBrainTestDisplay::showQuestion()
     optAnswerTwo->setText(BrainAnswerCaptions[2 * BrainQuestionIndex + 1]);
     clearOptions({optAnswerOne, optAnswerTwo});
     panels::bringToFront(fraQuestion, {fraQuestion, fraResult});
-    answers->askQuestion(BrainQuestions[BrainQuestionIndex], optAnswerOne);
+}
+
+void frmBrainTestDisplay::turnToQuestion(const std::function<void()>& step)
+{
+    const bool focusCame = keyboard::changePage(optAnswerOne, [&] {
+        step();
+        showQuestion();
+    });
+    answers->askQuestion(BrainQuestions[BrainQuestionIndex], focusCame);
 }
 
 bool frmBrainTestDisplay::recordChosenAnswer()
@@ -263,9 +284,10 @@ void frmBrainTestDisplay::nextQuestion()
         showNoAnswerMessage();
         return;
     }
-    if (BrainQuestionIndex == BrainQuestionCount - 1)
-        cmdNext->setText(QString::fromLatin1(ShowMyAbility));
-    showQuestion();
+    turnToQuestion([this] {
+        if (BrainQuestionIndex == BrainQuestionCount - 1)
+            cmdNext->setText(QString::fromLatin1(ShowMyAbility));
+    });
 }
 
 void frmBrainTestDisplay::showVerdict()
@@ -284,12 +306,31 @@ void frmBrainTestDisplay::showVerdict()
         cmdLeftBrainResponsible->show();
         break;
     }
-    panels::bringToFront(fraResult, {fraQuestion, fraResult});
     const bool tie = verdict == BrainVerdict::BothEqual;
-    (tie ? cmdRightBrainResponsible : Command1)->setFocus();
-    const QGroupBox* explanation = fraRightBrainResponsible->isVisible() ? fraRightBrainResponsible
-                                                                         : fraLeftBrainResponsible;
-    announcer->announce(tie ? lblAnswer->text() : lblAnswer->text() + QStringLiteral(". ") + explanation->title());
+    const bool resultCame = fraResult->isHidden();
+    const bool focusCame = keyboard::changePage(lblAnswer, [this] {
+        panels::bringToFront(fraResult, {fraQuestion, fraResult});
+    });
+    // The focus on the verdict reads it, and its explanation is told; without the focus, the two are
+    // told as they appear.
+    if (!resultCame)
+        return;
+    QStringList told;
+    if (!focusCame)
+        told << lblAnswer->text() + QLatin1Char('.');
+    if (!tie)
+        told << explanationInFront();
+    if (!told.isEmpty())
+        announcer->announce(told.join(QLatin1Char(' ')));
+}
+
+QString frmBrainTestDisplay::explanationInFront() const
+{
+    const QGroupBox* panel = fraRightBrainResponsible->isVisible() ? fraRightBrainResponsible : fraLeftBrainResponsible;
+    QStringList phrases;
+    for (const QLabel* phrase : panel->findChildren<QLabel*>())
+        phrases.append(phrase->text().trimmed());
+    return panel->title() + QStringLiteral(": ") + phrases.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
 void frmBrainTestDisplay::showNoAnswerMessage()
@@ -299,21 +340,28 @@ void frmBrainTestDisplay::showNoAnswerMessage()
 
 void frmBrainTestDisplay::cmdPrevious_Click()
 {
-    stepBackBrainQuestion();
-    if (BrainQuestionIndex == 0)
-        cmdPrevious->setEnabled(false);
-    cmdNext->setText(QString::fromLatin1(NextCaption));
-    showQuestion();
+    turnToQuestion([this] {
+        stepBackBrainQuestion();
+        if (BrainQuestionIndex == 0)
+            cmdPrevious->setEnabled(false);
+        cmdNext->setText(QString::fromLatin1(NextCaption));
+    });
 }
 
 void frmBrainTestDisplay::cmdRightBrainResponsible_Click()
 {
-    showExplanation(fraRightBrainResponsible);
+    tellExplanation(fraRightBrainResponsible);
 }
 
 void frmBrainTestDisplay::cmdLeftBrainResponsible_Click()
 {
-    showExplanation(fraLeftBrainResponsible);
+    tellExplanation(fraLeftBrainResponsible);
+}
+
+void frmBrainTestDisplay::tellExplanation(QGroupBox* panel)
+{
+    showExplanation(panel);
+    announcer->announce(explanationInFront());
 }
 
 void frmBrainTestDisplay::showExplanation(QGroupBox* panel)

@@ -3,6 +3,7 @@
 #include "shell/QuizWindow.h"
 
 #include <array>
+#include <functional>
 
 class Announcer;
 class BrandStrip;
@@ -23,9 +24,6 @@ class frmBrainTestDisplay : public QuizWindow {
 public:
     frmBrainTestDisplay();
 
-    // Shows the question at the run's position with its two answers, neither chosen.
-    void showQuestion();
-
     MouseLabel* Label61;
 
     QFrame* fraQuestion;
@@ -42,7 +40,7 @@ public:
     CommandButton* cmdNext;
 
     QFrame* fraResult;
-    QLabel* lblAnswer;
+    MouseLabel* lblAnswer;
     QGroupBox* fraRightBrainResponsible;
     QGroupBox* fraLeftBrainResponsible;
     MouseLabel* Label19;
@@ -57,9 +55,18 @@ public:
 
 private:
     void buildQuestionPanel();
+    // Shows the question at the run's position with its answers, neither chosen.
+    void showQuestion();
     void buildResultPanel();
     // Shows one of the two explanation panels, in place of the other.
     void showExplanation(QGroupBox* panel);
+    // The same, chosen on a tie: the screen reader is told what it shows.
+    void tellExplanation(QGroupBox* panel);
+    // The title and the phrases of the explanation panel in front, as one text.
+    QString explanationInFront() const;
+    // Takes the step to another question and shows it; the focus goes to its answers where the
+    // control that had it went from screen, otherwise the question is told.
+    void turnToQuestion(const std::function<void()>& step);
     // The chosen answer goes into the run; false, after telling the user, when none is chosen.
     bool recordChosenAnswer();
 

@@ -1,13 +1,13 @@
 #include "braintest/frmBrainTestMain.h"
 
 #include "braintest/BrainLook.h"
-#include "braintest/ButtonRoles.h"
 #include "braintest/modBrainTest.h"
 #include "links/BrandStrip.h"
 #include "platform/MessageBox.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyPressTextBox.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 
@@ -82,12 +82,14 @@ frmBrainTestMain::frmBrainTestMain()
 
     Frame5->setGeometry(look::px(0, ClientHeight - StripHeight, ClientWidth, StripHeight));
 
-    setDefaultAndCancelButtons(this, cmdNext, cmdNext);
+    keyboard::install(this,
+                      {{txtName, optMale, optFemale, cmdNext, cmdExit, Label61, Frame5->lblFullBrand},
+                       cmdNext,
+                       cmdNext});
     connect(cmdNext, &QPushButton::clicked, this, &frmBrainTestMain::cmdNext_Click);
     connect(mnuNext, &QAction::triggered, this, &frmBrainTestMain::cmdNext_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmBrainTestMain::cmdExit_Click);
     connect(menus.mnuExit, &QAction::triggered, this, &frmBrainTestMain::cmdExit_Click);
-    txtName->setFocus();
 }
 
 // Letters go in as capitals; Backspace, Enter and space pass; anything else is refused.

@@ -6,12 +6,14 @@
 #include "widgets/Announcer.h"
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +86,11 @@ frmEQTestMain::frmEQTestMain()
     fraFullBrand->raise();
 
     connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
+    // No default or cancel button: Enter presses the button or link that has the focus.
+    keyboard::install(this,
+                      {{txtName, cmdStartTest, optAnswerChoice[0], optAnswerChoice[1], optAnswerChoice[2],
+                        optAnswerChoice[3], optAnswerChoice[4], cmdNext, cmdBack, Label61,
+                        fraFullBrand->lblFullBrand}});
 
     bringToFront(fraMain);
     txtName->setFocus();
@@ -189,9 +196,12 @@ void frmEQTestMain::ShowCurrentStatement()
     }
     lblQuestionNo->setText(QStringLiteral("Question %1 of 15").arg(eq::EQQuestionIndex + 1));
     lblQuestion->setText(eq::EQStatements[eq::EQQuestionIndex]);
-    if (fraQuestion->isVisible())
-        choices->askQuestion(lblQuestionNo->text() + QStringLiteral(". ") + lblQuestion->text(), optAnswerChoice[0],
-                             OptionGroup::Captions::Unspoken);
+}
+
+void frmEQTestMain::askStatement(bool focusCameHere)
+{
+    choices->askQuestion(lblQuestionNo->text() + QStringLiteral(". ") + lblQuestion->text(), focusCameHere,
+                         OptionGroup::Captions::Unspoken);
 }
 
 void frmEQTestMain::ShowEQResult()
@@ -206,8 +216,9 @@ void frmEQTestMain::cmdStartTest_Click()
     if (!IsNameEntered())
         return;
     eq::resetRun();
-    bringToFront(fraQuestion);
     ShowCurrentStatement();
+    // The statements' page takes the place of the name box: the focus goes to the answers.
+    askStatement(keyboard::changePage(optAnswerChoice[0], [this] { bringToFront(fraQuestion); }));
 }
 
 void frmEQTestMain::cmdNext_Click()
@@ -216,9 +227,17 @@ void frmEQTestMain::cmdNext_Click()
         if (optAnswerChoice[index]->isChecked())
             eq::scoreAnswer(index);
     }
+    const bool focusOnTheAnswers = choices->isAncestorOf(QApplication::focusWidget());
     optAnswerChoice[0]->setChecked(true);
     ++eq::EQQuestionIndex;
     ShowCurrentStatement();
+    if (eq::isRunComplete())
+        return;
+    askStatement(false);
+    // Every statement starts on "Strongly Agree"; where the focus is on the answers, it follows the
+    // choice there, and the screen reader reads the choice anew after the statement.
+    if (focusOnTheAnswers)
+        optAnswerChoice[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEQTestMain::cmdBack_Click()

@@ -62,6 +62,9 @@ private:
     void buildResultPanel();
     // Shows the panel in place of the other two.
     void bringToFront(QFrame* panel);
+    // Names the answers by the statement on screen, and tells it unless the focus has just come to
+    // them.
+    void askStatement(bool focusCameHere);
 
     void cmdStartTest_Click();
     void cmdNext_Click();

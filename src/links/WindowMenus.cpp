@@ -52,7 +52,6 @@ WindowMenus::WindowMenus(QWidget* owner, const MenuDesign& design)
 
     // The offer stays in the design but is never open to the user.
     mnuMakeMoney->setEnabled(false);
-    mnuMakeMoney->setVisible(false);
 }
 
 QAction* WindowMenus::addFileItem(const char* objectName, const QString& caption)
@@ -64,5 +63,7 @@ QAction* WindowMenus::addFileItem(const char* objectName, const QString& caption
 
 QList<QAction*> WindowMenus::menuBarActions() const
 {
-    return {mnuFile->menuAction(), mnuHelp->menuAction(), mnuMakeMoney};
+    // The make-money entry is left out: in the menu bar its access key, even greyed out, would take
+    // turns with the window's own (Alt+O, "&OK") and Alt+O would then only move the focus.
+    return {mnuFile->menuAction(), mnuHelp->menuAction()};
 }

@@ -17,7 +17,7 @@ struct MenuDesign {
 };
 
 // The File and Help menus that the main window and every quiz window carry, and the
-// make-money entry that nobody can choose. The Help items open their pages by themselves;
+// make-money entry that nobody can choose, kept in the design but out of the menu bar. The Help items open their pages by themselves;
 // the window connects Exit, About and its own File items.
 class WindowMenus {
 public:

@@ -7,12 +7,14 @@
 #include "widgets/CommandButton.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyPressTextBox.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,6 +101,10 @@ frmMFTestMain::frmMFTestMain()
     });
     cboSex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
     cboSex->setCurrentIndex(0);
+    // No default or cancel button: Enter presses the button or link that has the focus.
+    keyboard::install(this,
+                      {{txtName, txtAge, cboSex, cmdTest, optOption1, optOption2, cmdNext, cmdMain, Label61,
+                        fraFullBrand->lblFullBrand}});
     bringToFront(fraDetails);
     txtName->setFocus();
 }
@@ -142,10 +148,6 @@ void frmMFTestMain::buildDetailsPage()
 
     cmdTest = newButton("cmdTest", "&Take The Masculine Feminine Test", fraDetails, pageButton(4800));
     connect(cmdTest, &QPushButton::clicked, this, &frmMFTestMain::cmdTest_Click);
-
-    setTabOrder(txtName, txtAge);
-    setTabOrder(txtAge, cboSex);
-    setTabOrder(cboSex, cmdTest);
 }
 
 void frmMFTestMain::buildQuestionPage()
@@ -215,8 +217,9 @@ void frmMFTestMain::cmdTest_Click()
         return;
     }
     modMaleFemaleTest::startMFRun(name, age, cboSex->currentText());
-    bringToFront(fraQuestion);
     showQuestion();
+    // The questions' page takes the place of the details: the focus goes to the answers.
+    askQuestion(keyboard::changePage(optOption1, [this] { bringToFront(fraQuestion); }));
 }
 
 void frmMFTestMain::cmdNext_Click()
@@ -224,8 +227,10 @@ void frmMFTestMain::cmdNext_Click()
     using namespace modMaleFemaleTest;
     LoadMFQuestions();
     scoreMFAnswer(MFQuestionIndex, optOption1->isChecked());
+    const bool focusOnTheAnswers = answers->isAncestorOf(QApplication::focusWidget());
     optOption1->setChecked(true);
-    if (moveToNextMFQuestion()) {
+    const bool finished = moveToNextMFQuestion();
+    if (finished) {
         ShowMFResult(MFScore);
         bringToFront(fraResult);
         cmdMain->setFocus();
@@ -233,6 +238,13 @@ void frmMFTestMain::cmdNext_Click()
                             + lblResult[2]->text());
     }
     showQuestion();
+    if (finished)
+        return;
+    askQuestion(false);
+    // Every question starts on its first answer; where the focus is on the answers, it follows the
+    // choice there, and the screen reader reads the choice anew after the question.
+    if (focusOnTheAnswers)
+        optOption1->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMFTestMain::cmdMain_Click()
@@ -262,8 +274,11 @@ void frmMFTestMain::showQuestion()
     lblQuestion->setText(MFQuestions.at(slot));
     optOption1->setText(MFAnswerOne.at(slot));
     optOption2->setText(MFAnswerTwo.at(slot));
-    if (fraQuestion->isVisible())
-        answers->askQuestion(lblQuestion->text(), optOption1);
+}
+
+void frmMFTestMain::askQuestion(bool focusCameHere)
+{
+    answers->askQuestion(lblQuestion->text(), focusCameHere);
 }
 
 void frmMFTestMain::bringToFront(QWidget* page)

@@ -65,6 +65,10 @@ private:
     // Only digits go into the age; any other character is refused with a message.
     void txtAge_KeyPress(int& KeyAscii);
 
+    // The counter, question and answers of the question the run has reached.
     void showQuestion();
+    // Names the answers by the question on screen, and tells it unless the focus has just come to
+    // them.
+    void askQuestion(bool focusCameHere);
     void bringToFront(QWidget* page);
 };

@@ -2,7 +2,6 @@
 
 #include "shell/frmAbout.h"
 #include "widgets/Look.h"
-#include "widgets/MouseLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,6 +13,9 @@ QuizWindow::QuizWindow(const char* objectName, const QString& caption, const Men
 {
     setObjectName(QString::fromLatin1(objectName));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A click makes it the active window; Tab never stops on the window itself, which a screen
+    // reader would announce as a frame in place of the control that Tab reaches.
+    setFocusPolicy(Qt::ClickFocus);
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -53,10 +55,8 @@ void QuizWindow::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
     // The caption goes on when the window first shows: a sub-window fits its caption to its title
     // bar anew at every change of its size, parent or contents, and these come before.
-    if (windowTitle().isEmpty()) {
+    if (windowTitle().isEmpty())
         setWindowTitle(m_caption);
-        putLinksLastInTabOrder(this);
-    }
     emit shown();
 }
 

@@ -5,6 +5,7 @@
 #include "shell/EndProgram.h"
 #include "shell/UpdatePrompt.h"
 #include "shell/frmMDI.h"
+#include "widgets/Panels.h"
 
 std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock, QuizCatalogue quizzes)
 {
@@ -18,6 +19,7 @@ std::unique_ptr<frmMDI> StartUp(platform::SingleInstanceLock& lock, QuizCatalogu
     modHelp::PromptForUpdate();
 
     auto mainWindow = std::make_unique<frmMDI>(std::move(quizzes));
+    panels::renewForAssistiveTechnology(mainWindow.get());
     mainWindow->showMaximized();
     return mainWindow;
 }

@@ -2,8 +2,10 @@
 #include "shell/ProgramTitle.h"
 
 #include "links/modHelp.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/Panels.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -51,6 +53,7 @@ void frmAbout::showModal(QWidget* owner)
     auto* about = new frmAbout(owner);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
+    panels::renewForAssistiveTechnology(about);
     about->show();
 }
 
@@ -114,10 +117,11 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK->setFont(look::verdana(8.25, true));
     look::setButtonColours(cmdOK, look::ButtonGrey);
     cmdOK->setGeometry(look::px(5400), look::px(3360), look::px(1260), look::px(345));
-    // Enter presses OK as the default button; Escape closes the dialog as its cancel button.
+    // Drawn as the default button.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    putLinksLastInTabOrder(this);
+    // OK is the default and the cancel button; a link pressed with Enter opens its page.
+    keyboard::install(this, {{cmdOK, lblHomePage, lblCoBrand}, cmdOK, cmdOK});
     cmdOK->setFocus();
 }

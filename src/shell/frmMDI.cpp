@@ -6,8 +6,10 @@
 #include "shell/ProgramTitle.h"
 #include "shell/frmAbout.h"
 #include "widgets/CommandButton.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Look.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/Panels.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -119,7 +121,21 @@ frmMDI::frmMDI(QuizCatalogue quizzes)
     connect(menus.mnuAbout, &QAction::triggered, this, [this] { frmAbout::showModal(this); });
 
     LayOutMainWindow();
-    putLinksLastInTabOrder(this);
+    installKeys();
+}
+
+// Tab goes through the quizzes' buttons by index and the Exit button, then the links in reading
+// order: the banner, the quizzes' labels from top to bottom, the offer.
+void frmMDI::installKeys()
+{
+    keyboard::WindowKeys keys;
+    keys.tabOrder = {cmdSelectOption.begin(), cmdSelectOption.end()};
+    keys.tabOrder << cmdMdiExit << Picture6;
+    QList<QWidget*> quizLabels(lblCaption.begin() + LauncherTexts.size(), lblCaption.end());
+    std::stable_sort(quizLabels.begin(), quizLabels.end(),
+                     [](const QWidget* one, const QWidget* other) { return one->y() < other->y(); });
+    keys.tabOrder << quizLabels << Label7;
+    keyboard::install(this, keys);
 }
 
 // The forum banner across the top, a picture with a link label on it.
@@ -353,6 +369,7 @@ void frmMDI::OpenTest(const QString& windowName)
     if (!window)
         return;
     picMain->hide();
+    panels::renewForAssistiveTechnology(window);
     window->show();
     window->placeAtTop();
     mdiClient->setActiveSubWindow(window);

@@ -62,6 +62,7 @@ private:
     QWidget* newQuizButtonBar(QWidget* parent);
     QWidget* newClientArea(QWidget* parent);
     QWidget* newOfferStrip(QWidget* parent);
+    void installKeys();
     MouseLabel* newLauncherLabel(int index, const QString& text, int top, const QColor& colour, qreal points);
     // The least size in which every control of the main window shows at its designed place.
     int designWidth() const;

@@ -1,6 +1,5 @@
 #include "widgets/CommandButton.h"
 
-#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -23,14 +22,4 @@ void CommandButton::paintEvent(QPaintEvent*)
     const bool showMnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap | (showMnemonic ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
     painter.drawItemText(textArea, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
-}
-
-void CommandButton::keyPressEvent(QKeyEvent* event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
 }

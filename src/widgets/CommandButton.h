@@ -12,6 +12,4 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Enter presses the button that has the focus, as on Windows; Space does as well.
-    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -2,7 +2,6 @@
 
 #include "widgets/CommandButton.h"
 #include "widgets/Look.h"
-#include "widgets/OptionButton.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -34,7 +33,7 @@ QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent
 QRadioButton* newOption(const QString& objectName, const QString& caption, QWidget* parent, const QRect& geometry,
                         const QFont& font, const QColor& colour)
 {
-    auto* option = new OptionButton(caption, parent);
+    auto* option = new QRadioButton(caption, parent);
     option->setObjectName(objectName);
     option->setGeometry(geometry);
     option->setFont(font);

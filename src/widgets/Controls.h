@@ -22,7 +22,7 @@ CommandButton* newButton(const char* objectName, const char* caption, QWidget* p
 // A plain-text label that wraps its text.
 QLabel* newLabel(const QString& objectName, const QString& text, QWidget* parent, const QRect& geometry,
                  const QFont& font, const QColor& colour = White);
-// An option button with a light circle and a caption in the colour, chosen by the arrow keys too.
+// An option button with a light circle and a caption in the colour.
 QRadioButton* newOption(const QString& objectName, const QString& caption, QWidget* parent, const QRect& geometry,
                         const QFont& font, const QColor& colour);
 // The text without the spaces before and after it; other white space stays, as in the names the

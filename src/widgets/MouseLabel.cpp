@@ -3,11 +3,8 @@
 #include "widgets/Look.h"
 
 #include <QAccessibleWidget>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -90,18 +87,6 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-void MouseLabel::keyPressEvent(QKeyEvent* event)
-{
-    const bool pressKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
-        || event->key() == Qt::Key_Space;
-    if (m_isLink && pressKey && !(event->modifiers() & ~Qt::KeypadModifier)) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
-
 void MouseLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
@@ -119,33 +104,4 @@ MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget
     label->setHandPointer();
     QObject::connect(label, &MouseLabel::clicked, label, linkOperation);
     return label;
-}
-
-void putLinksLastInTabOrder(QWidget* window)
-{
-    QList<QWidget*> controls;
-    QList<QWidget*> links;
-    for (QWidget* widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
-        if (!window->isAncestorOf(widget) || !(widget->focusPolicy() & Qt::TabFocus))
-            continue;
-        const auto* label = qobject_cast<MouseLabel*>(widget);
-        (label && label->isLink() ? links : controls).append(widget);
-    }
-    if (controls.isEmpty())
-        return;
-    // Links side by side on one panel in reading order: top to bottom, then left to right.
-    const auto place = [](const QWidget* link) { return std::pair(link->y(), link->x()); };
-    for (auto panel = links.begin(); panel != links.end();) {
-        const auto panelEnd = std::find_if(panel, links.end(), [panel](const QWidget* link) {
-            return link->parentWidget() != (*panel)->parentWidget();
-        });
-        std::stable_sort(panel, panelEnd,
-                         [&place](const QWidget* one, const QWidget* other) { return place(one) < place(other); });
-        panel = panelEnd;
-    }
-    QWidget* previous = controls.last();
-    for (QWidget* link : links) {
-        QWidget::setTabOrder(previous, link);
-        previous = link;
-    }
 }

@@ -11,7 +11,7 @@ public:
     explicit MouseLabel(const QString& objectName, const QString& text, QWidget* parent);
 
     // Shows the pointing hand over the label and makes it a link: assistive technology can press
-    // it, and the keyboard reaches it with Tab and presses it with Enter or Space.
+    // it, and the keyboard reaches it with Tab (and presses it with Enter or Space, widgets/Keyboard).
     void setHandPointer();
     bool isLink() const { return m_isLink; }
     // What a click does, for a screen reader's press.
@@ -24,7 +24,6 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -33,7 +32,3 @@ private:
 
 // A label with the pointing hand that opens one of the maker's pages when clicked.
 MouseLabel* newLinkLabel(const QString& objectName, const QString& text, QWidget* parent, void (*linkOperation)());
-
-// Moves the link labels of a window to the end of its Tab order, in the order they are read on
-// screen, so that Tab reaches the window's own controls first.
-void putLinksLastInTabOrder(QWidget* window);

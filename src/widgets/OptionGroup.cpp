@@ -3,7 +3,6 @@
 #include "widgets/Announcer.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 
 OptionGroup::OptionGroup(const QRect& geometry, QWidget* parent)
     : QGroupBox(parent)
@@ -14,13 +13,11 @@ OptionGroup::OptionGroup(const QRect& geometry, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void OptionGroup::askQuestion(const QString& question, QAbstractButton* first, Captions captions)
+void OptionGroup::askQuestion(const QString& question, bool focusCameHere, Captions captions)
 {
     setAccessibleName(question);
-    if (!isAncestorOf(QApplication::focusWidget())) {
-        first->setFocus();
+    if (focusCameHere || !isVisible())
         return;
-    }
     if (captions == Captions::Unspoken) {
         m_announcer->announce(question);
         return;

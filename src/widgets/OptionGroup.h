@@ -14,11 +14,12 @@ class OptionGroup : public QGroupBox {
 public:
     OptionGroup(const QRect& geometry, QWidget* parent);
 
-    // A new question for the options: the focus comes to the first, or, when it is on one of them
-    // already, the question is told to the screen reader, with the options' captions when they are
-    // the question's own (spoken), not when every question has the same (unspoken).
+    // A new question for the options: the group is named by it. Unless the focus has just come to
+    // the options, which reads the question with them, the question is told to the screen reader:
+    // with the options' captions when they are the question's own (spoken), not when every
+    // question has the same (unspoken).
     enum class Captions { Spoken, Unspoken };
-    void askQuestion(const QString& question, QAbstractButton* first, Captions captions = Captions::Spoken);
+    void askQuestion(const QString& question, bool focusCameHere, Captions captions = Captions::Spoken);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -98,26 +98,35 @@ void TestAnnouncements::brainTestQuestionsAndVerdict_data()
 {
     QTest::addColumn<QString>("answers"); // the option chosen for each question, 1 or 2
     QTest::addColumn<QString>("verdict");
-    QTest::addColumn<QString>("focusAfterTheVerdict");
+    QTest::addColumn<QString>("explanation"); // the panel told with the verdict, on a tie none
 
-    QTest::newRow("left brain") << QString(20, QLatin1Char('1'))
-                                << "Your Left Brain is more Dominant Than Your Right Brain. "
-                                   "The Left Brain is Responsible for"
-                                << "Command1";
-    QTest::newRow("right brain") << QString(20, QLatin1Char('2'))
-                                 << "Your Right Brain is more Dominant Than Your Left Brain. "
-                                    "The Right Brain is Responsible for"
-                                 << "Command1";
+    QTest::newRow("left brain") << QString(20, QLatin1Char('1')) << texts::text("brain.verdicts.leftDominant")
+                                << "leftBrain";
+    QTest::newRow("right brain") << QString(20, QLatin1Char('2')) << texts::text("brain.verdicts.rightDominant")
+                                 << "rightBrain";
     // Nine right-brain answers of the first options, one more with "Faces".
-    QTest::newRow("tie") << "12111111111111111111" << texts::text("brain.verdicts.bothEqual")
-                         << "cmdRightBrainResponsible";
+    QTest::newRow("tie") << "12111111111111111111" << texts::text("brain.verdicts.bothEqual") << "";
 }
+
+namespace {
+
+// What is told of an explanation panel: its title and its ten phrases.
+QString explanationTold(const QString& panel)
+{
+    QStringList phrases;
+    for (const QString& phrase : texts::list(QStringLiteral("brain.%1Phrases").arg(panel)))
+        phrases << phrase.trimmed();
+    return texts::text(QStringLiteral("brain.%1Panel").arg(panel)) + QStringLiteral(": ")
+        + phrases.join(QStringLiteral(", ")) + QLatin1Char('.');
+}
+
+} // namespace
 
 void TestAnnouncements::brainTestQuestionsAndVerdict()
 {
     QFETCH(QString, answers);
     QFETCH(QString, verdict);
-    QFETCH(QString, focusAfterTheVerdict);
+    QFETCH(QString, explanation);
 
     QWidget* entry = launch(Quiz::Brain);
     choose(control<QRadioButton>(entry, "optMale"));
@@ -143,9 +152,20 @@ void TestAnnouncements::brainTestQuestionsAndVerdict()
             QCOMPARE(notifications().last(),
                      QStringLiteral("2.  Do you remember people by their names or faces? Names, Faces"));
     }
+    // The focus comes to the verdict, which the screen reader reads; the explanation in front is
+    // told, phrase by phrase.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblAnswer"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name), verdict);
+    if (explanation.isEmpty()) {
+        QCOMPARE(notifications().size(), 19);
+        // On a tie the user chooses a panel, which is told.
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdRightBrainResponsible"));
+        explanation = QStringLiteral("rightBrain");
+    }
     QCOMPARE(notifications().size(), 20);
-    QCOMPARE(notifications().last(), verdict);
-    QCOMPARE(QApplication::focusWidget()->objectName(), focusAfterTheVerdict);
+    QCOMPARE(notifications().last(), explanationTold(explanation));
 }
 
 void TestAnnouncements::emotionalQuotientStatementsAndBand()
@@ -156,8 +176,9 @@ void TestAnnouncements::emotionalQuotientStatementsAndBand()
     QCOMPARE(groupOfTheFocus(), QStringLiteral("Question 1 of 15. Setbacks don't affect me very badly."));
 
     // "Not Sure" fifteen times, 3 points each, and "Next Question" with its access key, which
-    // leaves the focus on the answers: every statement has the same five, so only the statement
-    // is told.
+    // leaves the focus on the answers: it follows the choice back to "Strongly Agree", which the
+    // screen reader reads; every statement has the same five answers, so only the statement is
+    // told.
     auto* notSure = control<QRadioButton>(window, "optAnswerChoice_2");
     for (int statement = 1; statement <= 15; ++statement) {
         for (int presses = 0; presses < 5 && QApplication::focusWidget() != notSure; ++presses)
@@ -173,9 +194,11 @@ void TestAnnouncements::emotionalQuotientStatementsAndBand()
                                  .arg(modEmotionalQuotientTest::EQStatements[statement]);
         QCOMPARE(notifications().last(), told);
         QCOMPARE(groupOfTheFocus(), told);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optAnswerChoice_0"));
+        QVERIFY(control<QRadioButton>(window, "optAnswerChoice_0")->isChecked());
     }
-    QVERIFY2(notifications().last().startsWith(QStringLiteral("Your EQ is slightly more than average. You understand "
-                                                              "people's emotions very well")),
+    QVERIFY2(notifications().last().startsWith(texts::text(QStringLiteral("eq.bands.2.headline")) + QStringLiteral(". ")
+                                               + texts::text(QStringLiteral("eq.bands.2.firstSentence"))),
              qPrintable(notifications().last()));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdBack"));
 }
@@ -188,20 +211,24 @@ void TestAnnouncements::masculineFeminineQuestionsAndVerdict()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optOption1"));
     QCOMPARE(groupOfTheFocus(), texts::text("mf.questions.0.text"));
 
-    // The first answer every time. "Next" has no access key: the user goes to it and presses it,
-    // and the focus comes back to the answers, whose group is named by the next question.
-    auto* next = control<QPushButton>(window, "cmdNext");
+    // The first answer every time. "Next" has no access key: the user goes to it and presses it;
+    // the focus stays there, and the next question is told with its answers.
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdNext"));
     for (int question = 1; question <= 20; ++question) {
-        next->setFocus();
         press(Qt::Key_Space);
         if (question == 20)
             break;
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optOption1"));
-        QCOMPARE(groupOfTheFocus(), modMaleFemaleTest::MFQuestions[std::size_t(question)]);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdNext"));
+        const std::size_t slot(question);
+        QCOMPARE(notifications().size(), question);
+        QCOMPARE(notifications().last(),
+                 modMaleFemaleTest::MFQuestions[slot] + QLatin1Char(' ') + modMaleFemaleTest::MFAnswerOne[slot]
+                     + QStringLiteral(", ") + modMaleFemaleTest::MFAnswerTwo[slot]);
     }
-    QCOMPARE(notifications().size(), 1);
-    QVERIFY2(notifications().last().startsWith(QStringLiteral("Your thinking is 40% Masculine and 60% Feminine. ")),
-             qPrintable(notifications().last()));
+    QCOMPARE(notifications().size(), 20);
+    const QString percentages = texts::text(QStringLiteral("mf.percentageLine")).arg(40).arg(60);
+    QVERIFY2(notifications().last().startsWith(percentages + QStringLiteral(". ")), qPrintable(notifications().last()));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdMain"));
 }
 

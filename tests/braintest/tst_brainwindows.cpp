@@ -458,9 +458,10 @@ void TestBrainWindows::tieShowsBothPanelButtons()
     QVERIFY(isInFront(rightPanel));
 }
 
-// After the verdict the focus is on OK. Esc, the cancel key, presses "Show My Ability" (now
-// covered) again: each press scores again, recording the last answer once more and counting from
-// zero, and the verdict stays. Enter presses OK.
+// After the verdict the focus is on the verdict itself. Esc, the cancel key, and Enter, the
+// default key while no button has the focus, press "Show My Ability" (now covered) again: each
+// press scores again, recording the last answer once more and counting from zero, and the verdict
+// stays. Enter on OK goes back.
 void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
 {
     frmBrainTestDisplay* window = startRun();
@@ -468,15 +469,16 @@ void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
     auto* lblAnswer = control<QLabel>(window, "lblAnswer");
     const QString verdict = lblAnswer->text();
     auto* optAnswerTwo = control<QRadioButton>(window, "optAnswerTwo");
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>(window, "Command1"));
+    QCOMPARE(QApplication::focusWidget(), lblAnswer);
     modBrainTest::BrainUserAnswers[20].clear();
     modBrainTest::BrainRightCount = 0;
     modBrainTest::BrainLeftCount = 0;
 
     for (int press = 0; press < 50; ++press) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), press % 2 ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(lblAnswer->text(), verdict);
     }
+    QCOMPARE(QApplication::focusWidget(), lblAnswer);
     QVERIFY(isInFront(control<QWidget>(window, "fraResult")));
     QVERIFY(isInFront(control<QWidget>(window, "fraRightBrainResponsible")));
     QCOMPARE(modBrainTest::BrainUserAnswers[20], optAnswerTwo->text());
@@ -485,7 +487,7 @@ void TestBrainWindows::repeatedEscAndEnterAfterTheVerdictChangeNothing()
     QCOMPARE(modBrainTest::BrainLeftCount, qint16(9));
     QVERIFY(m_messages->messages.isEmpty());
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(control<QWidget>(window, "Command1"), Qt::Key_Return);
     QTRY_VERIFY(!m_main->loadedQuizWindow(QStringLiteral("frmBrainTestDisplay")));
     QCOMPARE(modBrainTest::BrainQuestionIndex, qint16(0));
 }

@@ -1,0 +1,98 @@
+"""What Orca says, read from its debug file as it writes it, and the keys that make it speak:
+the helpers of the checks that run Orca with the real program."""
+import subprocess
+import sys
+import time
+
+debug_file = None
+said_before = 0
+started = time.time()
+
+
+def follow(orca_debug_file):
+    """Reads what Orca says from its debug file from now on."""
+    global debug_file
+    debug_file = orca_debug_file
+
+
+def speech():
+    try:
+        with open(debug_file, errors="replace") as log:
+            return [line.split("SPEECH OUTPUT: ", 1)[1] for line in log if "SPEECH OUTPUT: " in line]
+    except FileNotFoundError:
+        return []
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        time.sleep(0.25)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+
+
+def said_soon(phrase, seconds):
+    """Whether Orca says the phrase within the seconds; on yes, the step is done."""
+    global said_before
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        new = speech()[said_before:]
+        for index, line in enumerate(new):
+            if phrase in line:
+                said_before += index + 1
+                return True
+        time.sleep(0.1)
+    return False
+
+
+def tab_to(phrase):
+    """Presses Tab until Orca says the phrase: the control has the focus."""
+    for _ in range(12):
+        keys("Tab")
+        if said_soon(phrase, 3):
+            return
+    sys.exit("Tab never reached %r" % phrase)
+
+
+def choose_from_menu(menu_key, first_item, item_key, phrase):
+    """Chooses a menu item with the access keys, until Orca says the phrase that follows. The item's
+    key waits until Orca reads the menu's first item (a slow build takes its time to open the
+    menu), or a few seconds, since Orca does not always read a menu that opens. On a busy machine
+    the accessibility bus may lose the key press that opens the menu: then Escape, and again."""
+    for _ in range(3):
+        keys(menu_key)
+        said_soon(first_item, 6)
+        keys(item_key)
+        if said_soon(phrase, 8):
+            return
+        keys("Escape")
+    sys.exit("%s, %s never led to %r; Orca said:\n  %s"
+             % (menu_key, item_key, phrase, "\n  ".join(speech()[said_before:][-15:])))
+
+
+def expect(*phrases, seconds=15):
+    """Waits until Orca has said each phrase (in this order) since the last step."""
+    global said_before
+    deadline = time.time() + seconds
+    while True:
+        said = speech()
+        new = said[said_before:]
+        position = 0
+        found = 0
+        for phrase in phrases:
+            for index in range(position, len(new)):
+                if phrase in new[index]:
+                    position = index + 1
+                    found += 1
+                    break
+            else:
+                break
+        if found == len(phrases):
+            said_before += position
+            print("%5.1f s  %s" % (time.time() - started, phrases[-1]), file=sys.stderr, flush=True)
+            return
+        if time.time() > deadline:
+            sys.exit("Orca did not say %r; it said:\n  %s" % (phrases[found], "\n  ".join(new[-15:])))
+        time.sleep(0.1)
