@@ -11,6 +11,7 @@
 #include "widgets/MouseLabel.h"
 #include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
+#include "widgets/TextBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,7 +94,6 @@ frmEQTestMain::frmEQTestMain()
                         fraFullBrand->lblFullBrand}});
 
     bringToFront(fraMain);
-    txtName->setFocus();
 }
 
 void frmEQTestMain::buildIntroduction()
@@ -101,8 +101,7 @@ void frmEQTestMain::buildIntroduction()
     fraMain = newPanel("fraMain", clientArea());
 
     // The name box comes first in the tab order, so it has the focus when the window opens.
-    txtName = new QLineEdit(fraMain);
-    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName = new TextBox(QStringLiteral("txtName"), fraMain);
     look::setEntryColours(txtName, Qt::white, Qt::black);
     txtName->setGeometry(look::px(2520, 1950, 3990, 330));
 

@@ -10,7 +10,7 @@ class MouseLabel;
 class OptionGroup;
 class QFrame;
 class QLabel;
-class QLineEdit;
+class TextBox;
 class QPushButton;
 class QRadioButton;
 
@@ -33,7 +33,7 @@ public:
     MouseLabel* Label61;
 
     QFrame* fraMain;
-    QLineEdit* txtName;
+    TextBox* txtName;
     QPushButton* cmdStartTest;
     // 0: the introduction and 1: "Enter Name" on the introduction, 2: the introduction again on the result.
     std::array<QLabel*, 3> lblLabel;

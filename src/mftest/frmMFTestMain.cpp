@@ -12,6 +12,7 @@
 #include "widgets/MouseLabel.h"
 #include "widgets/OptionGroup.h"
 #include "widgets/Panels.h"
+#include "widgets/TextBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,7 +107,6 @@ frmMFTestMain::frmMFTestMain()
                       {{txtName, txtAge, cboSex, cmdTest, optOption1, optOption2, cmdNext, cmdMain, Label61,
                         fraFullBrand->lblFullBrand}});
     bringToFront(fraDetails);
-    txtName->setFocus();
 }
 
 void frmMFTestMain::buildDetailsPage()
@@ -131,8 +131,7 @@ void frmMFTestMain::buildDetailsPage()
     lblLabel[4]->setAlignment(Qt::AlignCenter);
 
     const QFont entryFont = look::verdana(9);
-    txtName = new QLineEdit(fraDetails);
-    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName = new TextBox(QStringLiteral("txtName"), fraDetails);
     txtAge = new KeyPressTextBox(QStringLiteral("txtAge"), fraDetails,
                                  [this](int& KeyAscii) { txtAge_KeyPress(KeyAscii); });
     cboSex = new QComboBox(fraDetails);

@@ -11,7 +11,7 @@ class MouseLabel;
 class OptionGroup;
 class QComboBox;
 class QLabel;
-class QLineEdit;
+class TextBox;
 class QPushButton;
 class QRadioButton;
 
@@ -32,7 +32,7 @@ public:
 
     QWidget* fraDetails;
     std::array<QLabel*, 5> lblLabel;
-    QLineEdit* txtName;
+    TextBox* txtName;
     KeyPressTextBox* txtAge;
     QComboBox* cboSex;
     QPushButton* cmdTest;

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -380,10 +381,14 @@ void frmMDI::quizWindowUnloaded(QuizWindow* window)
     auto loaded = m_loaded.find(window->objectName());
     if (loaded != m_loaded.end() && loaded->second == window)
         m_loaded.erase(loaded);
+    // Where the window took the focus with it, the keyboard comes back to the launcher with its
+    // first button; a window unloaded behind the user's back (a launch unloads them all) leaves
+    // the focus where it is.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusWentWithIt = !focus || window->isAncestorOf(focus);
     picMain->setVisible(true);
     followScreen();
-    // The keyboard comes back to the launcher with its first button.
-    if (!quizWindowOnScreen() && !cmdSelectOption.empty())
+    if (focusWentWithIt && !quizWindowOnScreen() && !cmdSelectOption.empty())
         cmdSelectOption.front()->setFocus();
 }
 

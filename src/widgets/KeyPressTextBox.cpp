@@ -40,10 +40,9 @@ QString characterOf(int code)
 } // namespace
 
 KeyPressTextBox::KeyPressTextBox(const QString& objectName, QWidget* parent, KeyPressHandler keyPress)
-    : QLineEdit(parent)
+    : TextBox(objectName, parent)
     , m_keyPress(std::move(keyPress))
 {
-    setObjectName(objectName);
     setAcceptDrops(false);
 }
 

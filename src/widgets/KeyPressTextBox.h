@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLineEdit>
+#include "widgets/TextBox.h"
+
 #include <functional>
 
 // The character codes the key filters know by name.
@@ -15,7 +16,7 @@ inline constexpr int Space = 32;
 // by character code: typed keys (Ctrl with a letter gives its control code, so Ctrl+V is 22),
 // text committed by an input method one character at a time, and every way of pasting (as the
 // code of Ctrl+V). The handler may change the code, or set it to 0 to discard the character.
-class KeyPressTextBox : public QLineEdit {
+class KeyPressTextBox : public TextBox {
     Q_OBJECT
 
 public:

@@ -41,6 +41,20 @@ QList<QRadioButton*> groupOf(QRadioButton* option)
     return group;
 }
 
+// Tab stops at one option of a group, as on Windows: the chosen one, or the first while none is
+// chosen. The others are reached with the arrows, or the mouse.
+void keepOneTabStop(QRadioButton* anyOption)
+{
+    const QList<QRadioButton*> group = groupOf(anyOption);
+    QRadioButton* stop = group.first();
+    for (QRadioButton* option : group) {
+        if (option->isChecked())
+            stop = option;
+    }
+    for (QRadioButton* option : group)
+        option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 // Down and Right choose the next option, Up and Left the one before, round and round, as on
 // Windows; also when none was chosen yet.
 bool chooseWithArrow(QRadioButton* option, int key)
@@ -157,6 +171,12 @@ void install(QWidget* window, const WindowKeys& keys)
 {
     for (qsizetype index = 1; index < keys.tabOrder.size(); ++index)
         QWidget::setTabOrder(keys.tabOrder[index - 1], keys.tabOrder[index]);
+    for (QWidget* control : keys.tabOrder) {
+        if (auto* option = qobject_cast<QRadioButton*>(control)) {
+            keepOneTabStop(option);
+            QObject::connect(option, &QAbstractButton::toggled, option, [option] { keepOneTabStop(option); });
+        }
+    }
     new WindowKeyRules(window, keys);
 }
 

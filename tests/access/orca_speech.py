@@ -96,3 +96,43 @@ def expect(*phrases, seconds=15):
         if time.time() > deadline:
             sys.exit("Orca did not say %r; it said:\n  %s" % (phrases[found], "\n  ".join(new[-15:])))
         time.sleep(0.1)
+
+
+def mark():
+    """Where Orca's speech stands now, for said_since."""
+    return len(speech())
+
+
+def said_since(position):
+    return speech()[position:]
+
+
+def expect_nothing_like(phrase, since, what):
+    """Fails when Orca said something with the phrase since the mark."""
+    said = [line for line in said_since(since) if phrase in line]
+    if said:
+        sys.exit("%s: Orca said %r" % (what, said[0]))
+
+
+def said_first(choices, seconds):
+    """Which of the phrases Orca says first within the seconds, or None; nothing is taken as done."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for line in speech()[said_before:]:
+            for phrase in choices:
+                if phrase in line:
+                    return phrase
+        time.sleep(0.1)
+    return None
+
+
+def access_key(key, *phrases):
+    """Presses an access key (alt+x) until Orca says the phrases. Now and then, on a busy machine,
+    the Alt key reaches the program after the letter, alone, and opens the menu bar (Orca says the
+    first menu): Escape closes it, and the key is pressed again unless it has already acted."""
+    keys(key)
+    if said_first(["File.", phrases[0]], 15) == "File.":
+        keys("Escape")
+        if said_first([phrases[0]], 4) is None:
+            keys(key)
+    expect(*phrases)

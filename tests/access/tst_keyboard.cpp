@@ -54,6 +54,8 @@ private slots:
     void aboutBoxLinksOpenTheirPage();
     void accessKeysOfATestWindowComeFirst_data();
     void accessKeysOfATestWindowComeFirst();
+    void launchingGoesStraightToTheNewQuiz();
+    void tabIntoATextBoxLeavesItsText();
 
 private:
     void launch(int button);
@@ -383,6 +385,48 @@ void TestKeyboard::accessKeysOfATestWindowComeFirst()
     // Back on the launcher, Alt+E is the main window's again.
     press(Qt::Key_E, Qt::AltModifier);
     QTRY_COMPARE(mainExits.size(), 1);
+}
+
+// A launch unloads every quiz window, the Brain Test's hidden entry window too; the focus goes
+// from the button pressed straight to the new quiz's first control, which a screen reader reads,
+// not back to the launcher's first button in between.
+void TestKeyboard::launchingGoesStraightToTheNewQuiz()
+{
+    QuizDriver driver(*m_mainWindow);
+    driver.reach(Page::BrainQuestion);
+    press(Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(!m_mainWindow->loadedQuizWindow(QStringLiteral("frmBrainTestDisplay")));
+    QVERIFY(m_mainWindow->loadedQuizWindow(QStringLiteral("frmBrainTestMain")));
+    QVERIFY(tabTo(m_mainWindow->cmdSelectOption[2]));
+
+    FocusRecorder recorder;
+    press(Qt::Key_Space);
+    QStringList focusedInTurn;
+    for (const QPointer<QWidget>& each : std::as_const(recorder.focused))
+        focusedInTurn << (each ? each->objectName() : QString());
+    QCOMPARE(focusedInTurn, QStringList{QStringLiteral("txtName")});
+    QCOMPARE(focused(), control(m_mainWindow->loadedQuizWindow(QStringLiteral("frmEQTestMain")), "txtName"));
+}
+
+// As the program's text boxes always did, Tab leaves a box's text as it is, with the caret where
+// it was, and selects nothing (a screen reader hears the box, not a caret moved in it).
+void TestKeyboard::tabIntoATextBoxLeavesItsText()
+{
+    QuizDriver(*m_mainWindow).reach(Page::MFDetails);
+    auto* name = control<QLineEdit>(m_mainWindow.get(), "txtName");
+    type(QStringLiteral("Anna"));
+    name->setCursorPosition(2);
+    press(Qt::Key_Tab);
+    type(QStringLiteral("31"));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focused(), name);
+    QVERIFY(name->selectedText().isEmpty());
+    QCOMPARE(name->cursorPosition(), 2);
+    auto* age = control<QLineEdit>(m_mainWindow.get(), "txtAge");
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), age);
+    QVERIFY(age->selectedText().isEmpty());
+    QCOMPARE(age->text(), QStringLiteral("31"));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -234,118 +234,58 @@ QStringList message(const char* path)
 
 const QStringList None;
 
+// One row: from the page (after the answers, or with the About box open, and with the focus given
+// to the control), the keys, and what must follow.
+void keyRow(const char* name, Page page, const char* answers, const char* focus, const char* keys, const char* screen,
+            const char* focusAfter, const QStringList& messages = None, const QStringList& pages = None)
+{
+    QTest::newRow(name) << page << QString::fromLatin1(answers) << QString::fromLatin1(focus)
+                        << QString::fromLatin1(keys) << QString::fromLatin1(screen) << QString::fromLatin1(focusAfter)
+                        << messages << pages;
+}
+
 } // namespace
 
 void TestWindowKeys::launcher_data()
 {
     addColumns();
-    QTest::newRow("Enter on a quiz's button opens it") << Page::Launcher << ""
-                                                       << "cmdSelectOption_2"
-                                                       << "Return"
-                                                       << "name"
-                                                       << "txtName" << None << None;
-    QTest::newRow("Space on a quiz's label opens it") << Page::Launcher << ""
-                                                      << "lblCaption_4"
-                                                      << "space"
-                                                      << "details"
-                                                      << "txtName" << None << None;
-    QTest::newRow("Enter on the keypad on a quiz's label opens it") << Page::Launcher << ""
-                                                                    << "lblCaption_3"
-                                                                    << "Enter"
-                                                                    << "entry"
-                                                                    << "txtName" << None << None;
-    QTest::newRow("Enter on the banner opens the forum") << Page::Launcher << ""
-                                                         << "Picture6"
-                                                         << "Return"
-                                                         << "launcher"
-                                                         << "Picture6" << None << QStringList{"home-page"};
-    QTest::newRow("Enter on the offer opens it") << Page::Launcher << ""
-                                                 << "Label7"
-                                                 << "Return"
-                                                 << "launcher"
-                                                 << "Label7" << None << QStringList{"fully-branded"};
-    QTest::newRow("Esc does nothing") << Page::Launcher << ""
-                                      << ""
-                                      << "Escape"
-                                      << "launcher"
-                                      << "cmdSelectOption_0" << None << None;
-    QTest::newRow("Alt+E ends the program") << Page::Launcher << ""
-                                            << ""
-                                            << "alt+e"
-                                            << "closed"
-                                            << "(nothing)" << None << None;
-    QTest::newRow("Alt+H, A opens the About box") << Page::Launcher << ""
-                                                  << ""
-                                                  << "alt+h a"
-                                                  << "frmAbout"
-                                                  << "cmdOK" << None << None;
-    QTest::newRow("Alt+F, X ends the program") << Page::Launcher << ""
-                                               << ""
-                                               << "alt+f x"
-                                               << "closed"
-                                               << "(nothing)" << None << None;
+    keyRow("Enter on a quiz's button opens it", Page::Launcher, "", "cmdSelectOption_2", "Return", "name", "txtName");
+    keyRow("Space on a quiz's label opens it", Page::Launcher, "", "lblCaption_4", "space", "details", "txtName");
+    keyRow("Enter on the keypad on a quiz's label opens it", Page::Launcher, "", "lblCaption_3", "Enter", "entry",
+           "txtName");
+    keyRow("Enter on the banner opens the forum", Page::Launcher, "", "Picture6", "Return", "launcher", "Picture6",
+           None, QStringList{"home-page"});
+    keyRow("Enter on the offer opens it", Page::Launcher, "", "Label7", "Return", "launcher", "Label7", None,
+           QStringList{"fully-branded"});
+    keyRow("Esc does nothing", Page::Launcher, "", "", "Escape", "launcher", "cmdSelectOption_0");
+    keyRow("a quiz opened by keys while the Brain Test's entry window is loaded, hidden", Page::BrainQuestion, "1", "",
+           "alt+e Tab Tab space", "name", "txtName");
+    keyRow("Alt+E ends the program", Page::Launcher, "", "", "alt+e", "closed", "(nothing)");
+    keyRow("Alt+H, A opens the About box", Page::Launcher, "", "", "alt+h a", "frmAbout", "cmdOK");
+    keyRow("Alt+F, X ends the program", Page::Launcher, "", "", "alt+f x", "closed", "(nothing)");
 }
 
 void TestWindowKeys::brainEntryWindow_data()
 {
     addColumns();
     const Page entry = Page::BrainEntry;
-    QTest::newRow("Enter in an empty name box: the name is asked for")
-        << entry << ""
-        << ""
-        << "Return"
-        << "entry"
-        << "txtName" << message("messages.enterYourName") << None;
-    QTest::newRow("held Enter: asked once") << entry << ""
-                                            << ""
-                                            << "hold:Return"
-                                            << "entry"
-                                            << "txtName" << message("messages.enterYourName") << None;
-    QTest::newRow("Enter in the name box without a sex") << entry << ""
-                                                         << ""
-                                                         << "type:ann Return"
-                                                         << "entry"
-                                                         << "txtName" << message("messages.selectYourSex") << None;
-    QTest::newRow("Enter on an option starts the test") << entry << ""
-                                                        << ""
-                                                        << "type:ann Tab space Return"
-                                                        << "question 1"
-                                                        << "optAnswerOne" << None << None;
-    QTest::newRow("Esc starts the test") << entry << ""
-                                         << ""
-                                         << "type:ann Tab space Escape"
-                                         << "question 1"
-                                         << "optAnswerOne" << None << None;
-    QTest::newRow("Alt+B starts the test") << entry << ""
-                                           << ""
-                                           << "type:ann Tab space alt+b"
-                                           << "question 1"
-                                           << "optAnswerOne" << None << None;
-    QTest::newRow("Alt+F, B starts the test") << entry << ""
-                                              << ""
-                                              << "type:ann Tab space alt+f b"
-                                              << "question 1"
-                                              << "optAnswerOne" << None << None;
-    QTest::newRow("Enter on Exit closes the window") << entry << ""
-                                                     << "cmdExit"
-                                                     << "Return"
-                                                     << "launcher"
-                                                     << "cmdSelectOption_0" << None << None;
-    QTest::newRow("Alt+E closes the window") << entry << ""
-                                             << ""
-                                             << "alt+e"
-                                             << "launcher"
-                                             << "cmdSelectOption_0" << None << None;
-    QTest::newRow("Enter on the banner opens the forum") << entry << ""
-                                                         << "Label61"
-                                                         << "Return"
-                                                         << "entry"
-                                                         << "Label61" << None << QStringList{"home-page"};
-    QTest::newRow("Space on the offer opens it") << entry << ""
-                                                 << "lblFullBrand"
-                                                 << "space"
-                                                 << "entry"
-                                                 << "lblFullBrand" << None << QStringList{"fully-branded"};
+    keyRow("Enter in an empty name box: the name is asked for", entry, "", "", "Return", "entry", "txtName",
+           message("messages.enterYourName"));
+    keyRow("held Enter: asked once", entry, "", "", "hold:Return", "entry", "txtName",
+           message("messages.enterYourName"));
+    keyRow("Enter in the name box without a sex", entry, "", "", "type:ann Return", "entry", "txtName",
+           message("messages.selectYourSex"));
+    keyRow("Enter on an option starts the test", entry, "", "", "type:ann Tab space Return", "question 1",
+           "optAnswerOne");
+    keyRow("Esc starts the test", entry, "", "", "type:ann Tab space Escape", "question 1", "optAnswerOne");
+    keyRow("Alt+B starts the test", entry, "", "", "type:ann Tab space alt+b", "question 1", "optAnswerOne");
+    keyRow("Alt+F, B starts the test", entry, "", "", "type:ann Tab space alt+f b", "question 1", "optAnswerOne");
+    keyRow("Enter on Exit closes the window", entry, "", "cmdExit", "Return", "launcher", "cmdSelectOption_0");
+    keyRow("Alt+E closes the window", entry, "", "", "alt+e", "launcher", "cmdSelectOption_0");
+    keyRow("Enter on the banner opens the forum", entry, "", "Label61", "Return", "entry", "Label61", None,
+           QStringList{"home-page"});
+    keyRow("Space on the offer opens it", entry, "", "lblFullBrand", "space", "entry", "lblFullBrand", None,
+           QStringList{"fully-branded"});
 }
 
 void TestWindowKeys::brainQuestionWindow_data()
@@ -353,130 +293,42 @@ void TestWindowKeys::brainQuestionWindow_data()
     addColumns();
     const Page question = Page::BrainQuestion;
     const Page verdict = Page::BrainVerdict;
-    QTest::newRow("Enter on a chosen answer: the next question, the focus stays") << question << ""
-                                                                                  << ""
-                                                                                  << "space Return"
-                                                                                  << "question 2"
-                                                                                  << "optAnswerOne" << None << None;
-    QTest::newRow("Enter with no answer chosen") << question << ""
-                                                 << ""
-                                                 << "Return"
-                                                 << "question 1"
-                                                 << "optAnswerOne" << message("messages.chooseAnAnswer") << None;
-    QTest::newRow("held Enter with no answer chosen: told once")
-        << question << ""
-        << ""
-        << "hold:Return"
-        << "question 1"
-        << "optAnswerOne" << message("messages.chooseAnAnswer") << None;
-    QTest::newRow("held Enter on a chosen answer: one question on") << question << ""
-                                                                    << ""
-                                                                    << "space hold:Return"
-                                                                    << "question 2"
-                                                                    << "optAnswerOne" << None << None;
-    QTest::newRow("Tab to Next, Enter: the focus stays on it") << question << ""
-                                                               << ""
-                                                               << "space Tab Return"
-                                                               << "question 2"
-                                                               << "cmdNext" << None << None;
-    QTest::newRow("Space on Next with no answer chosen") << question << "1"
-                                                         << "cmdNext"
-                                                         << "space"
-                                                         << "question 2"
-                                                         << "cmdNext" << message("messages.chooseAnAnswer") << None;
-    QTest::newRow("Enter on Previous steps back each time") << question << "11111"
-                                                            << "cmdPrevious"
-                                                            << "Return Return Return"
-                                                            << "question 3"
-                                                            << "cmdPrevious" << None << None;
-    QTest::newRow("Previous on question 2: the focus goes to the answers") << question << "1"
-                                                                           << "cmdPrevious"
-                                                                           << "Return"
-                                                                           << "question 1"
-                                                                           << "optAnswerOne" << None << None;
-    QTest::newRow("Esc presses Next") << question << ""
-                                      << ""
-                                      << "space Escape"
-                                      << "question 2"
-                                      << "optAnswerOne" << None << None;
-    QTest::newRow("Alt+N presses Next") << question << ""
-                                        << ""
-                                        << "space alt+n"
-                                        << "question 2"
-                                        << "optAnswerOne" << None << None;
-    QTest::newRow("Alt+P presses Previous") << question << "11"
-                                            << "optAnswerOne"
-                                            << "alt+p"
-                                            << "question 2"
-                                            << "optAnswerOne" << None << None;
-    QTest::newRow("Enter on a link opens it, the question stays") << question << ""
-                                                                  << "Label61"
-                                                                  << "Return"
-                                                                  << "question 1"
-                                                                  << "Label61" << None << QStringList{"home-page"};
-    QTest::newRow("Alt+B goes back to the entry window") << question << "1"
-                                                         << ""
-                                                         << "alt+b"
-                                                         << "entry"
-                                                         << "txtName" << None << None;
-    QTest::newRow("Alt+F, B goes back to the entry window") << question << "1"
-                                                            << ""
-                                                            << "alt+f b"
-                                                            << "entry"
-                                                            << "txtName" << None << None;
-    QTest::newRow("Alt+E closes the question window") << question << "1"
-                                                      << ""
-                                                      << "alt+e"
-                                                      << "launcher"
-                                                      << "cmdSelectOption_0" << None << None;
+    keyRow("Enter on a chosen answer: the next question, the focus stays", question, "", "", "space Return",
+           "question 2", "optAnswerOne");
+    keyRow("Enter with no answer chosen", question, "", "", "Return", "question 1", "optAnswerOne",
+           message("messages.chooseAnAnswer"));
+    keyRow("held Enter with no answer chosen: told once", question, "", "", "hold:Return", "question 1", "optAnswerOne",
+           message("messages.chooseAnAnswer"));
+    keyRow("held Enter on a chosen answer: one question on", question, "", "", "space hold:Return", "question 2",
+           "optAnswerOne");
+    keyRow("Tab to Next, Enter: the focus stays on it", question, "", "", "space Tab Return", "question 2", "cmdNext");
+    keyRow("Space on Next with no answer chosen", question, "1", "cmdNext", "space", "question 2", "cmdNext",
+           message("messages.chooseAnAnswer"));
+    keyRow("Enter on Previous steps back each time", question, "11111", "cmdPrevious", "Return Return Return",
+           "question 3", "cmdPrevious");
+    keyRow("Previous on question 2: the focus goes to the answers", question, "1", "cmdPrevious", "Return",
+           "question 1", "optAnswerOne");
+    keyRow("Esc presses Next", question, "", "", "space Escape", "question 2", "optAnswerOne");
+    keyRow("Alt+N presses Next", question, "", "", "space alt+n", "question 2", "optAnswerOne");
+    keyRow("Alt+P presses Previous", question, "11", "optAnswerOne", "alt+p", "question 2", "optAnswerOne");
+    keyRow("Enter on a link opens it, the question stays", question, "", "Label61", "Return", "question 1", "Label61",
+           None, QStringList{"home-page"});
+    keyRow("Alt+B goes back to the entry window", question, "1", "", "alt+b", "entry", "txtName");
+    keyRow("Alt+F, B goes back to the entry window", question, "1", "", "alt+f b", "entry", "txtName");
+    keyRow("Alt+E closes the question window", question, "1", "", "alt+e", "launcher", "cmdSelectOption_0");
 
-    QTest::newRow("the focus is on the verdict") << verdict << ""
-                                                 << ""
-                                                 << ""
-                                                 << "verdict, left"
-                                                 << "lblAnswer" << None << None;
-    QTest::newRow("Enter twice on the verdict keeps it") << verdict << ""
-                                                         << ""
-                                                         << "Return Return"
-                                                         << "verdict, left"
-                                                         << "lblAnswer" << None << None;
-    QTest::newRow("Esc twice keeps the verdict") << verdict << ""
-                                                 << ""
-                                                 << "Escape Escape"
-                                                 << "verdict, left"
-                                                 << "lblAnswer" << None << None;
-    QTest::newRow("held Enter and Esc keep the verdict") << verdict << ""
-                                                         << ""
-                                                         << "hold:Return hold:Escape"
-                                                         << "verdict, left"
-                                                         << "lblAnswer" << None << None;
-    QTest::newRow("Tab to OK, Enter: back to the entry window") << verdict << ""
-                                                                << ""
-                                                                << "Tab Return"
-                                                                << "entry"
-                                                                << "txtName" << None << None;
-    QTest::newRow("Alt+O: back to the entry window") << verdict << ""
-                                                     << ""
-                                                     << "alt+o"
-                                                     << "entry"
-                                                     << "txtName" << None << None;
-    QTest::newRow("Enter on Back after the verdict") << verdict << ""
-                                                     << "cmdBack"
-                                                     << "Return"
-                                                     << "entry"
-                                                     << "txtName" << None << None;
-    QTest::newRow("a tie: the focus on the verdict, Tab to the right brain's button, Enter shows its panel")
-        << question << "12111111111111111111"
-        << ""
-        << "Tab Return"
-        << "verdict, right"
-        << "cmdRightBrainResponsible" << None << None;
-    QTest::newRow("a tie: Enter on the left brain's button shows its panel")
-        << question << "12111111111111111111"
-        << "cmdLeftBrainResponsible"
-        << "Return"
-        << "verdict, left"
-        << "cmdLeftBrainResponsible" << None << None;
+    keyRow("the focus is on the verdict", verdict, "", "", "", "verdict, left", "lblAnswer");
+    keyRow("Enter twice on the verdict keeps it", verdict, "", "", "Return Return", "verdict, left", "lblAnswer");
+    keyRow("Esc twice keeps the verdict", verdict, "", "", "Escape Escape", "verdict, left", "lblAnswer");
+    keyRow("held Enter and Esc keep the verdict", verdict, "", "", "hold:Return hold:Escape", "verdict, left",
+           "lblAnswer");
+    keyRow("Tab to OK, Enter: back to the entry window", verdict, "", "", "Tab Return", "entry", "txtName");
+    keyRow("Alt+O: back to the entry window", verdict, "", "", "alt+o", "entry", "txtName");
+    keyRow("Enter on Back after the verdict", verdict, "", "cmdBack", "Return", "entry", "txtName");
+    keyRow("a tie: the focus on the verdict, Tab to the right brain's button, Enter shows its panel", question,
+           "12111111111111111111", "", "Tab Return", "verdict, right", "cmdRightBrainResponsible");
+    keyRow("a tie: Enter on the left brain's button shows its panel", question, "12111111111111111111",
+           "cmdLeftBrainResponsible", "Return", "verdict, left", "cmdLeftBrainResponsible");
 }
 
 void TestWindowKeys::emotionalQuotientWindow_data()
@@ -485,88 +337,30 @@ void TestWindowKeys::emotionalQuotientWindow_data()
     const Page name = Page::EQEntry;
     const Page statement = Page::EQStatement;
     const Page band = Page::EQBand;
-    QTest::newRow("Enter in the name box starts nothing") << name << ""
-                                                          << ""
-                                                          << "type:Anna Return"
-                                                          << "name"
-                                                          << "txtName" << None << None;
-    QTest::newRow("Alt+S with no name") << name << ""
-                                        << ""
-                                        << "alt+s"
-                                        << "name"
-                                        << "txtName" << message("messages.enterYourName") << None;
-    QTest::newRow("Enter on Start with no name") << name << ""
-                                                 << "cmdStartTest"
-                                                 << "Return"
-                                                 << "name"
-                                                 << "txtName" << message("messages.enterYourName") << None;
-    QTest::newRow("Alt+S starts: the focus comes to the answers") << name << ""
-                                                                  << ""
-                                                                  << "type:Anna alt+s"
-                                                                  << "statement 1"
-                                                                  << "optAnswerChoice_0" << None << None;
-    QTest::newRow("Esc does nothing") << name << ""
-                                      << ""
-                                      << "type:Anna Escape"
-                                      << "name"
-                                      << "txtName" << None << None;
-    QTest::newRow("Alt+E ends the program: this window has no Exit of its own") << name << ""
-                                                                                << ""
-                                                                                << "alt+e"
-                                                                                << "closed"
-                                                                                << "(nothing)" << None << None;
-    QTest::newRow("Alt+F, X closes the window") << name << ""
-                                                << ""
-                                                << "alt+f x"
-                                                << "launcher"
-                                                << "cmdSelectOption_0" << None << None;
+    keyRow("Enter in the name box starts nothing", name, "", "", "type:Anna Return", "name", "txtName");
+    keyRow("Alt+S with no name", name, "", "", "alt+s", "name", "txtName", message("messages.enterYourName"));
+    keyRow("Enter on Start with no name", name, "", "cmdStartTest", "Return", "name", "txtName",
+           message("messages.enterYourName"));
+    keyRow("Alt+S starts: the focus comes to the answers", name, "", "", "type:Anna alt+s", "statement 1",
+           "optAnswerChoice_0");
+    keyRow("Esc does nothing", name, "", "", "type:Anna Escape", "name", "txtName");
+    keyRow("Alt+E ends the program: this window has no Exit of its own", name, "", "", "alt+e", "closed", "(nothing)");
+    keyRow("Alt+F, X closes the window", name, "", "", "alt+f x", "launcher", "cmdSelectOption_0");
 
-    QTest::newRow("Alt+Q: the choice and the focus go back to Strongly Agree") << statement << ""
-                                                                               << ""
-                                                                               << "Down Down alt+q"
-                                                                               << "statement 2"
-                                                                               << "optAnswerChoice_0" << None << None;
-    QTest::newRow("Enter on an answer does nothing") << statement << ""
-                                                     << ""
-                                                     << "Down Return"
-                                                     << "statement 1"
-                                                     << "optAnswerChoice_1" << None << None;
-    QTest::newRow("Enter on Next Question: the focus stays on it") << statement << ""
-                                                                   << "cmdNext"
-                                                                   << "Return"
-                                                                   << "statement 2"
-                                                                   << "cmdNext" << None << None;
-    QTest::newRow("held Enter on Next Question: one statement on") << statement << ""
-                                                                   << "cmdNext"
-                                                                   << "hold:Return"
-                                                                   << "statement 2"
-                                                                   << "cmdNext" << None << None;
-    QTest::newRow("Enter on a link opens it, the statement stays") << statement << ""
-                                                                   << "Label61"
-                                                                   << "Return"
-                                                                   << "statement 1"
-                                                                   << "Label61" << None << QStringList{"home-page"};
+    keyRow("Alt+Q: the choice and the focus go back to Strongly Agree", statement, "", "", "Down Down alt+q",
+           "statement 2", "optAnswerChoice_0");
+    keyRow("Enter on an answer does nothing", statement, "", "", "Down Return", "statement 1", "optAnswerChoice_1");
+    keyRow("Enter on Next Question: the focus stays on it", statement, "", "cmdNext", "Return", "statement 2",
+           "cmdNext");
+    keyRow("held Enter on Next Question: one statement on", statement, "", "cmdNext", "hold:Return", "statement 2",
+           "cmdNext");
+    keyRow("Enter on a link opens it, the statement stays", statement, "", "Label61", "Return", "statement 1",
+           "Label61", None, QStringList{"home-page"});
 
-    QTest::newRow("the focus is on Back To Main") << band << ""
-                                                  << ""
-                                                  << ""
-                                                  << "band"
-                                                  << "cmdBack" << None << None;
-    QTest::newRow("Esc keeps the band") << band << ""
-                                        << ""
-                                        << "Escape hold:Escape"
-                                        << "band"
-                                        << "cmdBack" << None << None;
-    QTest::newRow("Enter on Back To Main: the name box, empty") << band << ""
-                                                                << ""
-                                                                << "Return"
-                                                                << "name"
-                                                                << "txtName" << None << None;
-    QTest::newRow("Alt+B: the name box") << band << ""
-                                         << ""
-                                         << "alt+b"
-                                         << "name"
-                                         << "txtName" << None << None;
+    keyRow("the focus is on Back To Main", band, "", "", "", "band", "cmdBack");
+    keyRow("Esc keeps the band", band, "", "", "Escape hold:Escape", "band", "cmdBack");
+    keyRow("Enter on Back To Main: the name box, empty", band, "", "", "Return", "name", "txtName");
+    keyRow("Alt+B: the name box", band, "", "", "alt+b", "name", "txtName");
 }
 
 void TestWindowKeys::masculineFeminineWindow_data()
@@ -575,135 +369,46 @@ void TestWindowKeys::masculineFeminineWindow_data()
     const Page details = Page::MFDetails;
     const Page question = Page::MFQuestion;
     const Page result = Page::MFVerdict;
-    QTest::newRow("Enter in the name box starts nothing") << details << ""
-                                                          << ""
-                                                          << "type:Anna Return"
-                                                          << "details"
-                                                          << "txtName" << None << None;
-    QTest::newRow("a letter in the age box") << details << ""
-                                             << ""
-                                             << "type:Anna Tab type:x"
-                                             << "details"
-                                             << "txtAge" << message("messages.ageMustBeNumber") << None;
-    QTest::newRow("Alt+T with no name") << details << ""
-                                        << ""
-                                        << "alt+t"
-                                        << "details"
-                                        << "txtName" << message("messages.enterName") << None;
-    QTest::newRow("Alt+T with no age") << details << ""
-                                       << ""
-                                       << "type:Anna alt+t"
-                                       << "details"
-                                       << "txtAge" << message("messages.enterAge") << None;
-    QTest::newRow("Alt+T starts: the focus comes to the answers") << details << ""
-                                                                  << ""
-                                                                  << "type:Anna Tab type:31 alt+t"
-                                                                  << "question 1"
-                                                                  << "optOption1" << None << None;
-    QTest::newRow("Enter on Take The Test") << details << ""
-                                            << ""
-                                            << "type:Anna Tab type:31 Tab Tab Return"
-                                            << "question 1"
-                                            << "optOption1" << None << None;
-    QTest::newRow("Alt+E ends the program: this window has no Exit of its own") << details << ""
-                                                                                << ""
-                                                                                << "alt+e"
-                                                                                << "closed"
-                                                                                << "(nothing)" << None << None;
+    keyRow("Enter in the name box starts nothing", details, "", "", "type:Anna Return", "details", "txtName");
+    keyRow("a letter in the age box", details, "", "", "type:Anna Tab type:x", "details", "txtAge",
+           message("messages.ageMustBeNumber"));
+    keyRow("Alt+T with no name", details, "", "", "alt+t", "details", "txtName", message("messages.enterName"));
+    keyRow("Alt+T with no age", details, "", "", "type:Anna alt+t", "details", "txtAge", message("messages.enterAge"));
+    keyRow("Alt+T starts: the focus comes to the answers", details, "", "", "type:Anna Tab type:31 alt+t", "question 1",
+           "optOption1");
+    keyRow("Enter on Take The Test", details, "", "", "type:Anna Tab type:31 Tab Tab Return", "question 1",
+           "optOption1");
+    keyRow("Alt+E ends the program: this window has no Exit of its own", details, "", "", "alt+e", "closed",
+           "(nothing)");
 
-    QTest::newRow("Enter on an answer does nothing") << question << ""
-                                                     << ""
-                                                     << "Down Return"
-                                                     << "question 1"
-                                                     << "optOption2" << None << None;
-    QTest::newRow("Tab to Next, Enter: the focus stays on it") << question << ""
-                                                               << ""
-                                                               << "Down Tab Return"
-                                                               << "question 2"
-                                                               << "cmdNext" << None << None;
-    QTest::newRow("held Enter on Next: one question on") << question << ""
-                                                         << "cmdNext"
-                                                         << "hold:Return"
-                                                         << "question 2"
-                                                         << "cmdNext" << None << None;
-    QTest::newRow("Esc does nothing") << question << ""
-                                      << ""
-                                      << "Escape"
-                                      << "question 1"
-                                      << "optOption1" << None << None;
+    keyRow("Enter on an answer does nothing", question, "", "", "Down Return", "question 1", "optOption2");
+    keyRow("Tab to Next, Enter: the focus stays on it", question, "", "", "Down Tab Return", "question 2", "cmdNext");
+    keyRow("held Enter on Next: one question on", question, "", "cmdNext", "hold:Return", "question 2", "cmdNext");
+    keyRow("Esc does nothing", question, "", "", "Escape", "question 1", "optOption1");
 
-    QTest::newRow("the focus is on Back To Main") << result << ""
-                                                  << ""
-                                                  << ""
-                                                  << "result"
-                                                  << "cmdMain" << None << None;
-    QTest::newRow("Esc keeps the result") << result << ""
-                                          << ""
-                                          << "Escape"
-                                          << "result"
-                                          << "cmdMain" << None << None;
-    QTest::newRow("Enter on Back To Main: the details, empty") << result << ""
-                                                               << ""
-                                                               << "Return"
-                                                               << "details"
-                                                               << "txtName" << None << None;
-    QTest::newRow("Alt+M: the details") << result << ""
-                                        << ""
-                                        << "alt+m"
-                                        << "details"
-                                        << "txtName" << None << None;
-    QTest::newRow("Enter on the offer opens it, the result stays")
-        << result << ""
-        << "lblFullBrand"
-        << "Return"
-        << "result"
-        << "lblFullBrand" << None << QStringList{"fully-branded"};
+    keyRow("the focus is on Back To Main", result, "", "", "", "result", "cmdMain");
+    keyRow("Esc keeps the result", result, "", "", "Escape", "result", "cmdMain");
+    keyRow("Enter on Back To Main: the details, empty", result, "", "", "Return", "details", "txtName");
+    keyRow("Alt+M: the details", result, "", "", "alt+m", "details", "txtName");
+    keyRow("Enter on the offer opens it, the result stays", result, "", "lblFullBrand", "Return", "result",
+           "lblFullBrand", None, QStringList{"fully-branded"});
 }
 
 void TestWindowKeys::aboutBox_data()
 {
     addColumns();
-    QTest::newRow("the focus is on OK") << Page::Launcher << "about"
-                                        << ""
-                                        << ""
-                                        << "frmAbout"
-                                        << "cmdOK" << None << None;
-    QTest::newRow("Enter closes it") << Page::Launcher << "about"
-                                     << ""
-                                     << "Return"
-                                     << "launcher"
-                                     << "cmdSelectOption_0" << None << None;
-    QTest::newRow("Esc closes it") << Page::Launcher << "about"
-                                   << ""
-                                   << "Escape"
-                                   << "launcher"
-                                   << "cmdSelectOption_0" << None << None;
-    QTest::newRow("Alt+O closes it") << Page::Launcher << "about"
-                                     << ""
-                                     << "alt+o"
-                                     << "launcher"
-                                     << "cmdSelectOption_0" << None << None;
-    QTest::newRow("Tab, Enter opens the forum and it stays") << Page::Launcher << "about"
-                                                             << ""
-                                                             << "Tab Return"
-                                                             << "frmAbout"
-                                                             << "lblHomePage" << None << QStringList{"home-page"};
-    QTest::newRow("Tab, Tab, Space opens the offer and it stays")
-        << Page::Launcher << "about"
-        << ""
-        << "Tab Tab space"
-        << "frmAbout"
-        << "lblCoBrand" << None << QStringList{"fully-branded"};
-    QTest::newRow("over a question, Enter closes the box and the question stays") << Page::BrainQuestion << "about"
-                                                                                  << ""
-                                                                                  << "Return"
-                                                                                  << "question 1"
-                                                                                  << "optAnswerOne" << None << None;
-    QTest::newRow("over a question, held Esc closes the box and the question stays") << Page::BrainQuestion << "about"
-                                                                                     << ""
-                                                                                     << "hold:Escape"
-                                                                                     << "question 1"
-                                                                                     << "optAnswerOne" << None << None;
+    keyRow("the focus is on OK", Page::Launcher, "about", "", "", "frmAbout", "cmdOK");
+    keyRow("Enter closes it", Page::Launcher, "about", "", "Return", "launcher", "cmdSelectOption_0");
+    keyRow("Esc closes it", Page::Launcher, "about", "", "Escape", "launcher", "cmdSelectOption_0");
+    keyRow("Alt+O closes it", Page::Launcher, "about", "", "alt+o", "launcher", "cmdSelectOption_0");
+    keyRow("Tab, Enter opens the forum and it stays", Page::Launcher, "about", "", "Tab Return", "frmAbout",
+           "lblHomePage", None, QStringList{"home-page"});
+    keyRow("Tab, Tab, Space opens the offer and it stays", Page::Launcher, "about", "", "Tab Tab space", "frmAbout",
+           "lblCoBrand", None, QStringList{"fully-branded"});
+    keyRow("over a question, Enter closes the box and the question stays", Page::BrainQuestion, "about", "", "Return",
+           "question 1", "optAnswerOne");
+    keyRow("over a question, held Esc closes the box and the question stays", Page::BrainQuestion, "about", "",
+           "hold:Escape", "question 1", "optAnswerOne");
 }
 
 QTEST_MAIN(TestWindowKeys)
