@@ -24,9 +24,18 @@ def speech():
 
 
 def keys(*names):
+    """Presses the keys one after another. Alt with a letter is held a moment before and after the
+    letter: every key goes through the accessibility bus to Orca and back before the program sees
+    it, and on a busy machine an Alt released at once can overtake the letter, alone, and open the
+    menu bar."""
     for name in names:
-        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-        time.sleep(0.25)
+        if name.startswith("alt+"):
+            for step in (["keydown", "alt"], ["key", name[4:]], ["keyup", "alt"]):
+                subprocess.run(["xdotool", *step], check=True)
+                time.sleep(0.3)
+        else:
+            subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+            time.sleep(0.25)
 
 
 def type_text(text):
