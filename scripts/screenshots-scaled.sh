@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of Zelt Noggle on small or strongly scaled screens, into docs/screenshots/scaled/: the
-# main window and a test window, each before and after scrolling to what does not fit.
+# main window and a quiz window, each before and after scrolling to what does not fit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/x-session.sh

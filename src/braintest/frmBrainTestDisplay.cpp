@@ -311,8 +311,8 @@ void frmBrainTestDisplay::showVerdict()
     const bool focusCame = keyboard::changePage(lblAnswer, [this] {
         panels::bringToFront(fraResult, {fraQuestion, fraResult});
     });
-    // The focus on the verdict reads it, and its explanation is told; without the focus, the two are
-    // told as they appear.
+    // The focus on the verdict reads it, and its explanation is told; without the focus, the two
+    // are told as they appear.
     if (!resultCame)
         return;
     QStringList told;

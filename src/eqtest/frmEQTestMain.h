@@ -35,7 +35,8 @@ public:
     QFrame* fraMain;
     TextBox* txtName;
     QPushButton* cmdStartTest;
-    // 0: the introduction and 1: "Enter Name" on the introduction, 2: the introduction again on the result.
+    // 0: the introduction and 1: "Enter Name" on the introduction, 2: the introduction again on
+    // the result.
     std::array<QLabel*, 3> lblLabel;
 
     QFrame* fraQuestion;

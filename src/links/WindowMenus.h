@@ -16,9 +16,9 @@ struct MenuDesign {
     const char* makeMoneyCaption;
 };
 
-// The File and Help menus that the main window and every quiz window carry, and the
-// make-money entry that nobody can choose, kept in the design but out of the menu bar. The Help items open their pages by themselves;
-// the window connects Exit, About and its own File items.
+// The File and Help menus that the main window and every quiz window carry, and the make-money
+// entry that nobody can choose, kept in the design but out of the menu bar. The Help items open
+// their pages by themselves; the window connects Exit, About and its own File items.
 class WindowMenus {
 public:
     WindowMenus(QWidget* owner, const MenuDesign& design);

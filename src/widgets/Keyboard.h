@@ -23,10 +23,10 @@ struct WindowKeys {
 
 // Gives the window its keys. As the window opens, or comes back on screen, the focus goes to the
 // first control of its Tab order that is on screen. Tab stops at one option of each group: the
-// chosen one, or the first while none is chosen. Enter presses the button or link that has the focus, or else the
-// default button; Esc the cancel button; Space a link that has the focus; an arrow the next or
-// the previous option of a group, which it selects. A key held down does no more than one press,
-// and a key meant for a box open over the window does nothing to it.
+// chosen one, or the first while none is chosen. Enter presses the button or link that has the
+// focus, or else the default button; Esc the cancel button; Space a link that has the focus; an
+// arrow the next or the previous option of a group, which it selects. A key held down does no
+// more than one press, and a key meant for a box open over the window does nothing to it.
 void install(QWidget* window, const WindowKeys& keys);
 
 // Changes a page of the window. The focus stays where it is, unless the control that has it goes

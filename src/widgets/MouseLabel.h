@@ -11,7 +11,7 @@ public:
     explicit MouseLabel(const QString& objectName, const QString& text, QWidget* parent);
 
     // Shows the pointing hand over the label and makes it a link: assistive technology can press
-    // it, and the keyboard reaches it with Tab (and presses it with Enter or Space, widgets/Keyboard).
+    // it, and the keyboard reaches it with Tab and presses it with Enter or Space (widgets/Keyboard).
     void setHandPointer();
     bool isLink() const { return m_isLink; }
     // What a click does, for a screen reader's press.

@@ -52,8 +52,8 @@ private slots:
     void launcherLinksOpenTheirTest();
     void aboutBoxLinksOpenTheirPage_data();
     void aboutBoxLinksOpenTheirPage();
-    void accessKeysOfATestWindowComeFirst_data();
-    void accessKeysOfATestWindowComeFirst();
+    void accessKeysOfAQuizWindowComeFirst_data();
+    void accessKeysOfAQuizWindowComeFirst();
     void launchingGoesStraightToTheNewQuiz();
     void tabIntoATextBoxLeavesItsText();
 
@@ -359,7 +359,7 @@ void TestKeyboard::aboutBoxLinksOpenTheirPage()
     QVERIFY(about.isVisible());
 }
 
-void TestKeyboard::accessKeysOfATestWindowComeFirst_data()
+void TestKeyboard::accessKeysOfAQuizWindowComeFirst_data()
 {
     QTest::addColumn<Page>("page");
     QTest::addColumn<QString>("window");
@@ -369,7 +369,7 @@ void TestKeyboard::accessKeysOfATestWindowComeFirst_data()
 
 // Alt+E presses the "Exit" of the Brain Test window on screen at once, which closes it, not the
 // main window's "Exit" in turns with it; then the keyboard is back on the launcher.
-void TestKeyboard::accessKeysOfATestWindowComeFirst()
+void TestKeyboard::accessKeysOfAQuizWindowComeFirst()
 {
     QFETCH(Page, page);
     QFETCH(QString, window);

@@ -106,7 +106,7 @@ frmEQTestMain* TestEQWindow::launch()
 {
     auto* window = qobject_cast<frmEQTestMain*>(m_driver->open(Quiz::EmotionalQuotient));
     if (window && !QTest::qWaitForWindowActive(window))
-        qWarning("the test window did not become active");
+        qWarning("the quiz window did not become active");
     return window;
 }
 

@@ -66,11 +66,11 @@ private slots:
     void labelsThatAreNoTestOnlyUnload_data();
     void labelsThatAreNoTestOnlyUnload();
     void launchDiscardsTheOpenTestAndStartsFresh();
-    void eachTestWindowShowsItsTestsIcon_data();
-    void eachTestWindowShowsItsTestsIcon();
+    void eachQuizWindowShowsItsQuizsIcon_data();
+    void eachQuizWindowShowsItsQuizsIcon();
     void loadedWindowIsPlacedWithItsFrame();
-    void unloadGoesThroughEveryTestWindowInOrder();
-    void unloadingATestWindowBringsBackTheLauncher();
+    void unloadGoesThroughEveryQuizWindowInOrder();
+    void unloadingAQuizWindowBringsBackTheLauncher();
     void menuBarShowsTheMenusOfTheTestOnScreen();
 
 private:
@@ -172,7 +172,7 @@ void TestLauncher::loadedWindowIsPlacedWithItsFrame()
     QCOMPARE(window->widget()->size(), QSize(300, 200));
 }
 
-void TestLauncher::unloadGoesThroughEveryTestWindowInOrder()
+void TestLauncher::unloadGoesThroughEveryQuizWindowInOrder()
 {
     for (const char* name : {"frmMFTestMain", "frmEQTestMain", "frmBrainTestMain", "frmBrainTestDisplay"})
         m_mainWindow->loadQuizWindow(QString::fromLatin1(name));
@@ -183,7 +183,7 @@ void TestLauncher::unloadGoesThroughEveryTestWindowInOrder()
     QCOMPARE(ProbeWindow::unloadOrder(), expected);
 }
 
-void TestLauncher::unloadingATestWindowBringsBackTheLauncher()
+void TestLauncher::unloadingAQuizWindowBringsBackTheLauncher()
 {
     QTest::mouseClick(m_mainWindow->cmdSelectOption[2], Qt::LeftButton);
     QVERIFY(!m_mainWindow->picMain->isVisible());
@@ -205,7 +205,7 @@ void TestLauncher::menuBarShowsTheMenusOfTheTestOnScreen()
     QCOMPARE(menuBarEntries(), m_mainWindow->menus.menuBarActions());
 }
 
-void TestLauncher::eachTestWindowShowsItsTestsIcon_data()
+void TestLauncher::eachQuizWindowShowsItsQuizsIcon_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("picture");
@@ -219,8 +219,8 @@ void TestLauncher::eachTestWindowShowsItsTestsIcon_data()
                              << "mftest";
 }
 
-// The icon in a test window's title bar is its test's, the one beside its button in the main window.
-void TestLauncher::eachTestWindowShowsItsTestsIcon()
+// The icon in a quiz window's title bar is its quiz's, the one beside its button in the main window.
+void TestLauncher::eachQuizWindowShowsItsQuizsIcon()
 {
     QFETCH(QString, window);
     QFETCH(QString, picture);
